@@ -1,0 +1,5 @@
+# 64-bit Windows build with the posix-thread mingw compiler; runs under Wine for the end-to-end tests.
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+set(QLR_MINGW_TRIPLE x86_64-w64-mingw32)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-common.cmake)

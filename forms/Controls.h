@@ -1,0 +1,175 @@
+#pragma once
+// The portable window model. A control holds its state and raises its change event on every
+// change, made in code or by the user. A realisation (a real window) attaches as the control's
+// view and is told of every change made in code.
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "forms/Style.h"
+
+namespace qlr::forms {
+
+class Control;
+
+class ControlView {
+public:
+    virtual ~ControlView() = default;
+    virtual void Refresh(const Control& control) = 0;
+};
+
+enum class Kind { Label, TextBox, Button, PictureBox };
+
+class Control {
+public:
+    Control(Kind kind, std::string name, int id, Rect rect)
+        : kind_(kind), name_(std::move(name)), id_(id), rect_(rect) {}
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+    virtual ~Control() = default;
+
+    Kind kind() const { return kind_; }
+    const std::string& Name() const { return name_; }
+    int Id() const { return id_; }
+    const Rect& Bounds() const { return rect_; }
+
+    bool Visible() const { return visible_; }
+    void SetVisible(bool visible) { Update(visible_, visible); }
+    bool Enabled() const { return enabled_; }
+    void SetEnabled(bool enabled) { Update(enabled_, enabled); }
+
+    Font font;
+    Color foreground;
+    Align align = Align::Left;
+    bool tabStop = false;
+
+    void AttachView(ControlView* view) { view_ = view; }
+
+protected:
+    template <typename T>
+    void Update(T& field, const T& value) {
+        if (field == value) return;
+        field = value;
+        Changed(true);
+    }
+    // Tells the view (when the change came from code) and raises the change event.
+    void Changed(bool fromCode) {
+        if (fromCode && view_) view_->Refresh(*this);
+        if (onChange) onChange();
+    }
+
+public:
+    std::function<void()> onChange;
+
+private:
+    Kind kind_;
+    std::string name_;
+    int id_;
+    Rect rect_;
+    bool visible_ = true;
+    bool enabled_ = true;
+    ControlView* view_ = nullptr;
+};
+
+// Text held by a window stops at the first NUL character, as it does in a real window.
+std::string WindowText(const std::string& text);
+
+class Label : public Control {
+public:
+    Label(std::string name, int id, Rect rect, std::string caption = {})
+        : Control(Kind::Label, std::move(name), id, rect), caption_(WindowText(caption)) {}
+    // A hidden label: a value holder the user never sees.
+    Label(std::string name, int id) : Label(std::move(name), id, Rect{}) { SetVisible(false); }
+
+    const std::string& Caption() const { return caption_; }
+    void SetCaption(const std::string& caption) { Update(caption_, WindowText(caption)); }
+
+private:
+    std::string caption_;
+};
+
+class TextBox : public Control {
+public:
+    TextBox(std::string name, int id, Rect rect, std::string text = {})
+        : Control(Kind::TextBox, std::move(name), id, rect), text_(WindowText(text)) {
+        tabStop = true;
+    }
+
+    const std::string& Text() const { return text_; }
+    void SetText(const std::string& text) { Update(text_, WindowText(text)); }
+    // The user typed: the window already shows the text, so only the model and its event follow.
+    void TextEditedByUser(const std::string& text);
+
+    bool ReadOnly() const { return readOnly_; }
+    void SetReadOnly(bool readOnly) { Update(readOnly_, readOnly); }
+
+private:
+    std::string text_;
+    bool readOnly_ = false;
+};
+
+class Button : public Control {
+public:
+    Button(std::string name, int id, Rect rect, std::string caption)
+        : Control(Kind::Button, std::move(name), id, rect), caption_(std::move(caption)) {
+        tabStop = true;
+    }
+
+    const std::string& Caption() const { return caption_; }
+    void SetCaption(const std::string& caption) { Update(caption_, WindowText(caption)); }
+
+    bool isDefault = false;
+    std::function<void()> onClick;
+    void Click() {
+        if (Enabled() && onClick) onClick();
+    }
+
+private:
+    std::string caption_;
+};
+
+// A picture box shows artwork the realisation draws; artwork names which.
+class PictureBox : public Control {
+public:
+    PictureBox(std::string name, int id, Rect rect, std::string artwork)
+        : Control(Kind::PictureBox, std::move(name), id, rect), artwork(std::move(artwork)) {
+        tabStop = true;
+    }
+    std::string artwork;
+};
+
+// A fixed-size dialog without a title bar: its client size, background, and its controls in
+// keyboard focus order (hidden value holders last).
+class Form {
+public:
+    Form(std::string title, int clientWidth, int clientHeight)
+        : title_(std::move(title)), width_(clientWidth), height_(clientHeight) {}
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+    virtual ~Form() = default;
+
+    const std::string& Title() const { return title_; }
+    int ClientWidth() const { return width_; }
+    int ClientHeight() const { return height_; }
+    const std::vector<Control*>& Controls() const { return controls_; }
+    Control* Find(int id) const;
+
+    Color background = Color::Rgb(128, 128, 128);
+    bool showInTaskbar = false;
+    std::string icon;  // name of the window's icon resource
+
+    // Runs once after the window exists and before it is first shown.
+    virtual void Form_Load() {}
+
+protected:
+    void Add(std::initializer_list<Control*> controls) {
+        controls_.insert(controls_.end(), controls.begin(), controls.end());
+    }
+
+private:
+    std::string title_;
+    int width_, height_;
+    std::vector<Control*> controls_;
+};
+
+}  // namespace qlr::forms

@@ -1,0 +1,51 @@
+#pragma once
+// The installer's main window: its controls, its start-up and its button procedures.
+#include "forms/Controls.h"
+#include "platform/FileSystem.h"
+#include "platform/Registry.h"
+#include "platform/WindowSystem.h"
+
+namespace qlr {
+
+// The platform services the installer's procedures work with.
+struct InstallerServices {
+    WindowSystem& windows;
+    FileSystem& files;
+    Registry& registry;
+    Clock& clock;
+};
+
+class Installer : public forms::Form {
+public:
+    explicit Installer(InstallerServices services);
+
+    forms::PictureBox Picture1;
+    forms::Button Command1;
+    forms::Button Command2;
+    forms::TextBox Text1;
+    forms::TextBox Text2;
+    forms::Button Command4;
+    forms::Button Command3;
+    forms::Label Label3;
+    forms::Label Label2;
+    forms::Label Label4;
+    forms::Label Label5;
+    forms::Label Label6;
+    forms::Label instfrom;
+    forms::Label wnpdir;
+
+    // Start-up: closes a running player (after asking), records the install source directory,
+    // finds the player's directory and proposes the install directory. May end the program.
+    void Form_Load() override;
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void Command4_Click();
+    // Returns after the given time, handling window events meanwhile.
+    void Pause(double milliseconds);
+
+private:
+    InstallerServices services_;
+};
+
+}  // namespace qlr

@@ -1,0 +1,42 @@
+#pragma once
+// The window-system services the programs' procedures use, apart from their own windows.
+#include <cstdint>
+#include <string>
+
+namespace qlr {
+
+// Message box styles and answers, with the values of the Windows API.
+enum : unsigned {
+    kMbOk = 0x00,
+    kMbYesNo = 0x04,
+    kMbIconError = 0x10,
+    kMbIconQuestion = 0x20,
+};
+enum : int { kIdOk = 1, kIdYes = 6, kIdNo = 7 };
+
+using WindowHandle = std::uintptr_t;
+
+class WindowSystem {
+public:
+    virtual ~WindowSystem() = default;
+    // A modal message box; returns the answer (kIdOk, kIdYes, kIdNo).
+    virtual int MsgBox(const std::string& text, const std::string& title, unsigned style) = 0;
+    // Handles every pending window event, waiting at most maxWaitMs for one to arrive first.
+    virtual void ProcessEvents(std::uint32_t maxWaitMs) = 0;
+    // Ends the program at once: no further event runs and nothing after this call executes.
+    [[noreturn]] virtual void EndProgram() = 0;
+    // A top-level window of the given class, any title; 0 when there is none.
+    virtual WindowHandle FindTopLevelWindow(const std::string& className) = 0;
+    // Asks the window to close (WM_CLOSE, both parameters 0) and waits until it has handled the
+    // request, unless it is hung. With handle 0 nothing is delivered.
+    virtual void SendCloseRequest(WindowHandle window) = 0;
+};
+
+// A monotonic clock: never goes back, unaffected by the time of day.
+class Clock {
+public:
+    virtual ~Clock() = default;
+    virtual double NowMs() const = 0;
+};
+
+}  // namespace qlr

@@ -1,0 +1,63 @@
+#pragma once
+// A recording window system: message boxes are answered from a script, events are logged, and
+// ending the program throws ProgramEnded so a test can see that nothing after it ran.
+#include <deque>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/WindowSystem.h"
+
+namespace qlr::test {
+
+struct ProgramEnded {};
+
+struct ShownBox {
+    std::string text, title;
+    unsigned style;
+};
+
+class FakeWindowSystem : public WindowSystem {
+public:
+    int MsgBox(const std::string& text, const std::string& title, unsigned style) override {
+        boxes.push_back({text, title, style});
+        log.push_back("box:" + title);
+        if (answers.empty()) return (style & 0x0F) == kMbYesNo ? kIdYes : kIdOk;
+        int answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    void ProcessEvents(std::uint32_t maxWaitMs) override {
+        waits.push_back(maxWaitMs);
+        if (onEvents) onEvents(maxWaitMs);
+    }
+    [[noreturn]] void EndProgram() override {
+        log.push_back("end");
+        throw ProgramEnded{};
+    }
+    WindowHandle FindTopLevelWindow(const std::string& className) override {
+        log.push_back("find:" + className);
+        auto it = windows.find(className);
+        return it == windows.end() ? 0 : it->second;
+    }
+    void SendCloseRequest(WindowHandle window) override {
+        log.push_back("close:" + std::to_string(window));
+    }
+
+    std::deque<int> answers;                      // answers to the next message boxes
+    std::map<std::string, WindowHandle> windows;  // open top-level windows by class
+    std::vector<ShownBox> boxes;
+    std::vector<std::string> log;
+    std::vector<std::uint32_t> waits;
+    std::function<void(std::uint32_t)> onEvents;  // runs inside ProcessEvents
+};
+
+// A clock that stands still until a test moves it.
+class FakeClock : public Clock {
+public:
+    double NowMs() const override { return now; }
+    double now = 0;
+};
+
+}  // namespace qlr::test
