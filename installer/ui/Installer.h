@@ -2,7 +2,9 @@
 // The installer's main window: its controls, its start-up and its button procedures.
 #include "forms/Controls.h"
 #include "platform/FileSystem.h"
+#include "platform/IniFilez.h"
 #include "platform/Registry.h"
+#include "platform/Shell.h"
 #include "platform/WindowSystem.h"
 
 namespace qlr {
@@ -13,6 +15,8 @@ struct InstallerServices {
     FileSystem& files;
     Registry& registry;
     Clock& clock;
+    IniFilez& ini;
+    Shell& shell;
 };
 
 class Installer : public forms::Form {
@@ -37,6 +41,8 @@ public:
     // Start-up: closes a running player (after asking), records the install source directory,
     // finds the player's directory and proposes the install directory. May end the program.
     void Form_Load() override;
+    // The install: checks the fields, installs, and ends in the Done state; in that state the
+    // click ends the program.
     void Command1_Click();
     void Command2_Click();
     void Command3_Click();

@@ -4,7 +4,9 @@
 
 #include "common/Paths.h"
 #include "fakes/FakeFileSystem.h"
+#include "fakes/FakeIniFilez.h"
 #include "fakes/FakeRegistry.h"
+#include "fakes/FakeShell.h"
 #include "fakes/FakeWindowSystem.h"
 #include "installer/ui/Installer.h"
 
@@ -37,7 +39,9 @@ protected:
     FakeFileSystem files;
     FakeRegistry registry;
     FakeClock clock;
-    Installer installer{{windows, files, registry, clock}};
+    FakeIniFilez ini;
+    FakeShell shell{files};
+    Installer installer{{windows, files, registry, clock, ini, shell}};
 };
 
 TEST_F(InstallerStartup, ProposesTheInstallDirectoryBelowThePlayer) {
@@ -98,7 +102,7 @@ TEST_F(InstallerStartup, MissingOrUncuttableCommandReportsAndEnds) {
         FakeWindowSystem windows;
         FakeRegistry registry;
         if (c.type) registry.Set(kHkeyClassesRoot, kPlayerCommandKey, "", c.type, c.data);
-        Installer installer{{windows, files, registry, clock}};
+        Installer installer{{windows, files, registry, clock, ini, shell}};
         EXPECT_THROW(installer.Form_Load(), ProgramEnded);
         ASSERT_EQ(windows.boxes.size(), 1u);
         EXPECT_EQ(windows.boxes[0].text, kNotDetected);
@@ -125,7 +129,7 @@ TEST_F(InstallerStartup, ShortAndOddValuesAreCutByPosition) {
         FakeWindowSystem windows;
         FakeRegistry registry;
         registry.SetString(kPlayerCommandKey, c.data);
-        Installer installer{{windows, files, registry, clock}};
+        Installer installer{{windows, files, registry, clock, ini, shell}};
         EXPECT_NO_THROW(installer.Form_Load());
         EXPECT_TRUE(windows.boxes.empty());
         EXPECT_EQ(installer.wnpdir.Caption(), c.wnpdir);

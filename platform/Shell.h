@@ -1,0 +1,32 @@
+#pragma once
+// The user's shell: its special folders and its shortcut (.lnk) files.
+#include <cstdint>
+#include <string>
+
+#include "platform/Status.h"
+
+namespace qlr {
+
+enum class SpecialFolder { Desktop, Programs, StartMenu, StartUp };
+
+// What a shortcut holds, in the shell's own terms.
+struct Shortcut {
+    std::string target;             // the program the shortcut starts
+    std::string description;
+    std::uint16_t hotKey = 0;       // low byte: virtual key; high byte: HOTKEYF_* modifiers
+    std::string iconPath;
+    int iconIndex = 0;
+    std::string workingDirectory;
+    int showCommand = 1;            // SW_* value: 1 normal, 3 maximized, 7 minimized
+};
+
+class Shell {
+public:
+    virtual ~Shell() = default;
+    // The folder's path, without a trailing backslash.
+    virtual Status SpecialFolderPath(SpecialFolder folder, std::string& path) = 0;
+    // Creates or replaces the shortcut file at linkPath.
+    virtual Status SaveShortcut(const std::string& linkPath, const Shortcut& shortcut) = 0;
+};
+
+}  // namespace qlr
