@@ -1,6 +1,7 @@
 #pragma once
 // The installer's bindings to the profile-file and directory functions of the system: writing one
-// value of a profile (.ini) file, and asking for the System and the Windows directory.
+// value of a profile (.ini) file, and asking for the System and the Windows directory. Named
+// after the kernel32 functions they stand for.
 #include <string>
 
 #include "platform/Status.h"
@@ -12,13 +13,13 @@ public:
     virtual ~IniFilez() = default;
     // Writes key=value into the section of the profile file; the file and the section are created
     // when missing, an existing value of the key is replaced, every other line stays.
-    virtual Status WritePrivateProfileString(const std::string& section, const std::string& key,
-                                             const std::string& value, const std::string& file) = 0;
+    virtual Status WritePrivateProfileStringA(const std::string& section, const std::string& key,
+                                              const std::string& value, const std::string& file) = 0;
     // Write the directory into the buffer, followed by a NUL character, as the system's calls do:
     // when the directory does not fit (or the call fails) the buffer is left as it was. The
     // System directory is the one where the 32-bit programs the kit installs load their libraries.
-    virtual void GetSystemDirectory(std::string& buffer) = 0;
-    virtual void GetWindowsDirectory(std::string& buffer) = 0;
+    virtual void GetSystemDirectoryA(std::string& buffer) = 0;
+    virtual void GetWindowsDirectoryA(std::string& buffer) = 0;
 };
 
 }  // namespace qlr

@@ -19,13 +19,13 @@ Status TextUpToNul(const std::string& buffer, std::string& directory) {
 
 Status GetSystemDir(IniFilez& ini, std::string& directory) {
     std::string buffer(kBufferLength, ' ');
-    ini.GetSystemDirectory(buffer);
+    ini.GetSystemDirectoryA(buffer);
     return TextUpToNul(buffer, directory);
 }
 
 Status GetWindowsDir(IniFilez& ini, std::string& directory) {
     std::string buffer(kBufferLength, ' ');
-    ini.GetWindowsDirectory(buffer);
+    ini.GetWindowsDirectoryA(buffer);
     return TextUpToNul(buffer, directory);
 }
 

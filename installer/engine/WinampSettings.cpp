@@ -41,8 +41,8 @@ const Setting kSettings[] = {
 
 void WriteWinampSettings(IniFilez& ini, const std::string& settingsFile, FailedSteps& failed) {
     for (const Setting& setting : kSettings)
-        failed.Check(ini.WritePrivateProfileString(setting.section, setting.key, setting.value,
-                                                   settingsFile),
+        failed.Check(ini.WritePrivateProfileStringA(setting.section, setting.key, setting.value,
+                                                    settingsFile),
                      std::string("Write setting ") + setting.key + " in [" + setting.section +
                          "] of " + settingsFile);
 }

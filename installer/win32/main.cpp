@@ -5,6 +5,8 @@
 #include "installer/win32/Artwork.h"
 #include "platform/SteadyClock.h"
 #include "platform/win32/Program.h"
+#include "platform/win32/Win32IniFilez.h"
+#include "platform/win32/Win32Shell.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     qlr::win32::RestrictDllSearch();
@@ -13,6 +15,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     qlr::win32::Win32Registry registry;
     qlr::win32::Win32WindowSystem windows;
     qlr::SteadyClock clock;
-    qlr::Installer installer({windows, files, registry, clock});
+    qlr::win32::Win32IniFilez ini;
+    qlr::win32::Win32Shell shell;
+    qlr::Installer installer({windows, files, registry, clock, ini, shell});
     return qlr::win32::RunForm(instance, installer, windows, qlr::win32::PaintInstallerArtwork);
 }

@@ -19,8 +19,8 @@ public:
     using Section = std::vector<std::pair<std::string, std::string>>;
     using Profile = std::vector<std::pair<std::string, Section>>;
 
-    Status WritePrivateProfileString(const std::string& section, const std::string& key,
-                                     const std::string& value, const std::string& file) override {
+    Status WritePrivateProfileStringA(const std::string& section, const std::string& key,
+                                      const std::string& value, const std::string& file) override {
         writes.push_back(section + "|" + key + "|" + value + "|" + file);
         if (failingFiles.count(Lower(file))) return Status::Fail(3);
         Section& entries = SectionOf(profiles[Lower(file)], section);
@@ -32,8 +32,8 @@ public:
         entries.emplace_back(key, value);
         return Status::Ok();
     }
-    void GetSystemDirectory(std::string& buffer) override { Fill(systemDirectory, buffer); }
-    void GetWindowsDirectory(std::string& buffer) override { Fill(windowsDirectory, buffer); }
+    void GetSystemDirectoryA(std::string& buffer) override { Fill(systemDirectory, buffer); }
+    void GetWindowsDirectoryA(std::string& buffer) override { Fill(windowsDirectory, buffer); }
 
     std::optional<std::string> Value(const std::string& file, const std::string& section,
                                      const std::string& key) {

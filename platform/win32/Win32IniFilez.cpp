@@ -1,0 +1,43 @@
+#include "platform/win32/Win32IniFilez.h"
+
+#include <windows.h>
+
+namespace qlr::win32 {
+
+namespace {
+
+// The buffer's text up to its NUL, for a call that writes one.
+void PutDirectory(std::string& buffer, const char* directory) {
+    std::string text = std::string(directory) + '\0';
+    if (text.size() <= buffer.size()) buffer.replace(0, text.size(), text);
+}
+
+}  // namespace
+
+Status Win32IniFilez::WritePrivateProfileStringA(const std::string& section, const std::string& key,
+                                                 const std::string& value, const std::string& file) {
+    if (::WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), file.c_str()))
+        return Status::Ok();
+    return Status::Fail(GetLastError());
+}
+
+void Win32IniFilez::GetSystemDirectoryA(std::string& buffer) {
+    char directory[MAX_PATH + 1];
+    UINT length = 0;
+#ifdef _WIN64
+    length = ::GetSystemWow64DirectoryA(directory, sizeof directory);
+#endif
+    // A 32-bit program, or a 64-bit system without a 32-bit subsystem.
+    if (length == 0) length = ::GetSystemDirectoryA(directory, sizeof directory);
+    if (length == 0 || length >= sizeof directory) return;
+    PutDirectory(buffer, directory);
+}
+
+void Win32IniFilez::GetWindowsDirectoryA(std::string& buffer) {
+    char directory[MAX_PATH + 1];
+    UINT length = ::GetWindowsDirectoryA(directory, sizeof directory);
+    if (length == 0 || length >= sizeof directory) return;
+    PutDirectory(buffer, directory);
+}
+
+}  // namespace qlr::win32

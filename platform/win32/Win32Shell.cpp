@@ -1,0 +1,69 @@
+#include "platform/win32/Win32Shell.h"
+
+#include <windows.h>
+#include <shlobj.h>
+#include <shobjidl.h>
+
+#include "platform/win32/ComPtr.h"
+
+namespace qlr::win32 {
+
+namespace {
+
+int CsidlOf(SpecialFolder folder) {
+    switch (folder) {
+        case SpecialFolder::Desktop: return CSIDL_DESKTOPDIRECTORY;
+        case SpecialFolder::Programs: return CSIDL_PROGRAMS;
+        case SpecialFolder::StartMenu: return CSIDL_STARTMENU;
+        case SpecialFolder::StartUp: break;
+    }
+    return CSIDL_STARTUP;
+}
+
+// The ANSI path as the wide text IPersistFile::Save takes.
+std::wstring Wide(const std::string& text) {
+    int length = MultiByteToWideChar(CP_ACP, 0, text.data(), int(text.size()), nullptr, 0);
+    std::wstring wide(length, L'\0');
+    MultiByteToWideChar(CP_ACP, 0, text.data(), int(text.size()), wide.data(), length);
+    return wide;
+}
+}  // namespace
+
+Status FromHResult(HRESULT hr) {
+    if (SUCCEEDED(hr)) return Status::Ok();
+    if (HRESULT_FACILITY(hr) == FACILITY_WIN32) return Status::Fail(HRESULT_CODE(hr));
+    return Status::Fail(static_cast<std::uint32_t>(hr));
+}
+
+Status Win32Shell::SpecialFolderPath(SpecialFolder folder, std::string& path) {
+    char buffer[MAX_PATH] = {};
+    HRESULT hr = SHGetFolderPathA(nullptr, CsidlOf(folder), nullptr, SHGFP_TYPE_CURRENT, buffer);
+    if (hr != S_OK) return FromHResult(FAILED(hr) ? hr : E_FAIL);  // S_FALSE: no such folder
+    path = buffer;
+    return Status::Ok();
+}
+
+Status Win32Shell::SaveShortcut(const std::string& linkPath, const Shortcut& shortcut) {
+    ComApartment com;
+    if (!com.Usable()) return FromHResult(com.Result());
+
+    ComPtr<IShellLinkA> link;
+    HRESULT hr = CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                  reinterpret_cast<void**>(link.Out()));
+    if (FAILED(hr)) return FromHResult(hr);
+    // The same order as the shell's script object sets these properties.
+    if (FAILED(hr = link->SetShowCmd(shortcut.showCommand))) return FromHResult(hr);
+    if (FAILED(hr = link->SetHotkey(shortcut.hotKey))) return FromHResult(hr);
+    if (FAILED(hr = link->SetPath(shortcut.target.c_str()))) return FromHResult(hr);
+    if (FAILED(hr = link->SetIconLocation(shortcut.iconPath.c_str(), shortcut.iconIndex)))
+        return FromHResult(hr);
+    if (FAILED(hr = link->SetDescription(shortcut.description.c_str()))) return FromHResult(hr);
+    if (FAILED(hr = link->SetWorkingDirectory(shortcut.workingDirectory.c_str())))
+        return FromHResult(hr);
+
+    ComPtr<IPersistFile> file;
+    if (FAILED(hr = link.As(file))) return FromHResult(hr);
+    return FromHResult(file->Save(Wide(linkPath).c_str(), TRUE));
+}
+
+}  // namespace qlr::win32

@@ -1,0 +1,20 @@
+#pragma once
+// The shell's special folders and shortcut files over the Win32 API.
+#include <windows.h>
+
+#include "platform/Shell.h"
+
+namespace qlr::win32 {
+
+class Win32Shell : public Shell {
+public:
+    Status SpecialFolderPath(SpecialFolder folder, std::string& path) override;
+    // Writes the shortcut through the shell's own link object (IShellLinkA + IPersistFile).
+    Status SaveShortcut(const std::string& linkPath, const Shortcut& shortcut) override;
+};
+
+// A failed COM call's result as the error code it carries: a Windows error code when the
+// result wraps one, otherwise the result itself.
+Status FromHResult(HRESULT hr);
+
+}  // namespace qlr::win32
