@@ -7,7 +7,9 @@
 
 #include "installer/ui/Installer.h"
 #include "platform/SteadyClock.h"
+#include "platform/win32/Win32IniFilez.h"
 #include "platform/win32/Win32Platform.h"
+#include "platform/win32/Win32Shell.h"
 
 namespace {
 
@@ -28,7 +30,9 @@ int main(int argc, char** argv) {
     qlr::win32::Win32Registry registry;
     qlr::win32::Win32WindowSystem windows;
     qlr::SteadyClock clock;
-    qlr::Installer installer({windows, files, registry, clock});
+    qlr::win32::Win32IniFilez ini;
+    qlr::win32::Win32Shell shell;
+    qlr::Installer installer({windows, files, registry, clock, ini, shell});
 
     const double cpuBefore = CpuMs();
     const double start = clock.NowMs();
