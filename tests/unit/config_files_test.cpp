@@ -65,47 +65,12 @@ TEST_F(ConfigFiles, AMissingDirectoryFailsEachFileOnce) {
     EXPECT_EQ(failed.Lines().back(), "Create C:\\Gone\\setback.ini (error 3)");
 }
 
-TEST(WinampSettings, WritesTheTwentyThreeValuesInOrderWithTheirExactNames) {
-    FakeIniFilez ini;
-    FailedSteps failed;
-    const std::string file = "C:\\Winamp\\winamp.ini";
-    WriteWinampSettings(ini, file, failed);
-    const std::vector<std::string> expected = {
-        "Winamp|shuffle|1",
-        "Winamp|repeat|1",
-        "Winamp|shuffle_morph_rate|50",
-        "Winamp|minimized|1",
-        "Winamp|timeleftmode|1",
-        "Winamp|outname|OUT_DS_SSRC.DLL",
-        "OUT_DS_SSRC|cfg_fade_stop.usedef|0",
-        "OUT_DS_SSRC|cfg_fade_stop.On|1",
-        "OUT_DS_SSRC|cfg_fade_stop.Time|1000",
-        "OUT_DS_SSRC|cfg_fade_firststart.usedef|0",
-        "OUT_DS_SSRC|cfg_fade_firststart.On|1",
-        "OUT_DS_SSRC|cfg_fade_firststart.Time|100",
-        "OUT_DS_SSRC|cfg_fade_start.usedef|0",
-        "OUT_DS_SSRC|cfg_fade_start.On|1",
-        "OUT_DS_SSRC|cfg_fade_start.Time|150",
-        "OUT_DS_SSRC|cfg_mixing|2",
-        "OUT_DS_SSRC|cfg_autocpu|1",
-        "OUT_DS_SSRC|cfg_killsil|1",
-        "OUT_DS_SSRC|cfg_trackhack|600",
-        "OUT_DS_SSRC|cfg_sil_db|230",
-        "OUT_DS_SSRC|cfg_prebuf2|600",
-        "OUT_DS_SSRC|cfg_buf_ms|12010",
-        "OUT_DS_SSRC|cfg_total_time|779567",
-    };
-    ASSERT_EQ(ini.writes.size(), expected.size());
-    for (std::size_t i = 0; i < expected.size(); ++i)
-        EXPECT_EQ(ini.writes[i], expected[i] + "|" + file) << "row " << i + 1;
-    EXPECT_EQ(failed.Count(), 0u);
-}
-
 TEST(WinampSettings, EveryFailedWriteIsReportedAndTheRestStillAttempted) {
     FakeIniFilez ini;
     FailedSteps failed;
     ini.failingFiles = {"c:\\gone\\winamp.ini"};
     WriteWinampSettings(ini, "C:\\Gone\\winamp.ini", failed);
+    // The values themselves are read back from a real winamp.ini by the end-to-end tests.
     EXPECT_EQ(ini.writes.size(), 23u);
     ASSERT_EQ(failed.Count(), 23u);
     EXPECT_EQ(failed.Lines()[0], "Write setting shuffle in [Winamp] of C:\\Gone\\winamp.ini (error 3)");
