@@ -103,12 +103,13 @@ void Install::Run() {
     WriteConfigFiles(platform_.files, targetBase, savedPlaylist, failed_);
     WriteWinampSettings(platform_.ini, targetBase + "winamp.ini", failed_);
 
-    std::string linkPath;
+    // The desktop shortcut: the scheduler runs in the player's directory, as the window holds it.
+    std::string linkPath = "Quillora on the desktop";
     Status linked = CreateLink({platform_.shell, platform_.files}, 0, "Quillora",
                                installBase + "qlr111.exe", "CTRL+SHIFT+W",
                                installBase + "qlr111.exe,0", view_.Caption(Label::wnpdir), "", 1,
                                &linkPath);
-    failed_.Check(linked, "Create shortcut " + (linkPath.empty() ? "Quillora on the desktop" : linkPath));
+    failed_.Check(linked, "Create shortcut " + linkPath);
 
     ShowEnd();
 }
