@@ -77,6 +77,7 @@ TEST_F(FakePlayer, DriverReadsAndAnswersAMessageBox) {
     driver::MessageBoxContent content = driver::ReadMessageBox(box);
     EXPECT_EQ(content.title, "fakeamp");
     EXPECT_EQ(content.text, "usage: fakeamp RECORD_FILE [--keep-open|--hang|--decoy]");
+    EXPECT_EQ(content.buttons, std::vector<int>{IDOK});
     driver::ClickButton(box, IDOK);
     EXPECT_EQ(player.ExpectExit(), 2u);
 }

@@ -22,14 +22,19 @@ std::string Hex(std::uintptr_t value) {
     return text;
 }
 
-// Sends a message, giving up when the receiver is hung instead of blocking the test.
+std::string Describe(HWND window);
+
+// Sends a message, giving up after a while instead of blocking the test. Not SMTO_ABORTIFHUNG:
+// a program that has just come back from a long blocking call counts as hung until it next looks
+// for messages, and the send would fail at once although the program is about to answer.
 LRESULT SendBounded(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                     const std::string& what) {
     DWORD_PTR result = 0;
-    if (!SendMessageTimeoutA(window, message, wParam, lParam, SMTO_ABORTIFHUNG | SMTO_BLOCK,
-                             kSendTimeoutMs, &result))
-        throw DriverError(what + ": the window did not answer within " +
-                          std::to_string(kSendTimeoutMs) + " ms");
+    if (!SendMessageTimeoutA(window, message, wParam, lParam, SMTO_NORMAL, kSendTimeoutMs,
+                             &result))
+        throw DriverError(what + " of " + Describe(GetAncestor(window, GA_ROOT)) +
+                          ": no answer within " + std::to_string(kSendTimeoutMs) +
+                          " ms (error " + std::to_string(GetLastError()) + ")");
     return static_cast<LRESULT>(result);
 }
 
@@ -43,6 +48,14 @@ BOOL CALLBACK CollectVisible(HWND window, LPARAM param) {
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
     if (owner == search->processId && IsWindowVisible(window)) search->found.push_back(window);
+    return TRUE;
+}
+
+BOOL CALLBACK CollectShownButtons(HWND child, LPARAM param) {
+    char name[16] = "";
+    GetClassNameA(child, name, sizeof name);
+    if (lstrcmpiA(name, "Button") == 0 && IsWindowVisible(child))
+        reinterpret_cast<std::vector<int>*>(param)->push_back(GetDlgCtrlID(child));
     return TRUE;
 }
 
@@ -187,7 +200,7 @@ HWND WaitForWindow(const Process& process, const std::function<bool(HWND)>& matc
 HWND WaitForMainWindow(const Process& process, DWORD timeoutMs) {
     return WaitForWindow(
         process,
-        [](HWND window) { return !GetWindow(window, GW_OWNER) && !IsMessageBox(window); },
+        [](HWND window) { return !IsMessageBox(window); },
         "main window", timeoutMs);
 }
 
@@ -206,7 +219,9 @@ void WaitUntilGone(HWND window, const std::string& what, DWORD timeoutMs) {
 
 MessageBoxContent ReadMessageBox(HWND box) {
     if (!IsMessageBox(box)) throw DriverError(Describe(box) + " is not a message box");
-    return {Title(box), ControlText(box, 0xFFFF)};
+    MessageBoxContent content{Title(box), ControlText(box, 0xFFFF), {}};
+    EnumChildWindows(box, CollectShownButtons, reinterpret_cast<LPARAM>(&content.buttons));
+    return content;
 }
 
 HWND Control(HWND window, int id) {

@@ -67,7 +67,7 @@ std::vector<HWND> VisibleTopLevelWindows(DWORD processId);
 // process ends, or when the time runs out.
 HWND WaitForWindow(const Process& process, const std::function<bool(HWND)>& match,
                    const std::string& what, DWORD timeoutMs = kWaitMs);
-// The process's main window: visible, top-level, without owner, not a message box.
+// The process's main window: visible, top-level, not a message box.
 HWND WaitForMainWindow(const Process& process, DWORD timeoutMs = kWaitMs);
 HWND WaitForMessageBox(const Process& process, DWORD timeoutMs = kWaitMs);
 // Waits until the window is gone or hidden.
@@ -76,6 +76,7 @@ void WaitUntilGone(HWND window, const std::string& what, DWORD timeoutMs = kWait
 struct MessageBoxContent {
     std::string title;
     std::string text;
+    std::vector<int> buttons;  // ids of the buttons shown, in creation order (IDYES 6, IDNO 7, ...)
 };
 MessageBoxContent ReadMessageBox(HWND box);
 

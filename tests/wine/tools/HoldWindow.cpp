@@ -23,9 +23,7 @@ int main(int argc, char** argv) {
     const DWORD holdMs = 1000 * static_cast<DWORD>(argc == 6 ? std::atoi(argv[5]) : 60);
     try {
         driver::Process program = driver::Process::Start(argv[1], {}, argv[2]);
-        HWND window = driver::WaitForWindow(
-            program, [](HWND candidate) { return !GetWindow(candidate, GW_OWNER); },
-            "window");
+        HWND window = driver::WaitForWindow(program, [](HWND) { return true; }, "window");
         // Give the window time to paint before it is photographed.
         Sleep(500);
         FILE* ready = std::fopen(readyFile.c_str(), "wb");
