@@ -8,7 +8,8 @@
 #   wine_env_stop                    stops this run's wineserver and Xvfb, nothing else
 # or call it: `wine-env.sh shell RUN_DIR [DPI]` opens a shell inside such an environment.
 #
-# DPI 144 is 150 % (for screenshots); the default is 96.
+# DPI 144 is 150 % (for screenshots); the default is 96. QLR_WINE_SCREEN sets the virtual screen
+# (default 1024x768x24).
 # A finished prefix is cached as a template under $QLR_WINE_CACHE (default /tmp/qlr-wine-template)
 # and copied for each run: a copy takes about a second, a fresh prefix five to seven.
 
@@ -74,7 +75,7 @@ EOF
 _wine_env_import_reg() {  # file contents on stdin
     local file="$WINEPREFIX/drive_c/qlr-settings.reg"
     sed 's/$/\r/' >"$file"
-    wine_env_run 60 regedit /S 'C:\qlr-settings.reg' &&
+    wine_env_run 60 regedit /S 'C:\qlr-settings.reg' </dev/null >/dev/null 2>&1 &&
         rm -f "$file"
 }
 
@@ -130,7 +131,7 @@ _wine_env_prefix_from_cache() {
 _wine_env_start_xvfb() {
     local fdfile="$WINE_ENV_RUN_DIR/xvfb.display"
     : >"$fdfile"
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fdfile" >/dev/null 2>&1 &
+    Xvfb -displayfd 3 -screen 0 "${QLR_WINE_SCREEN:-1024x768x24}" -nolisten tcp 3>"$fdfile" >/dev/null 2>&1 &
     WINE_ENV_XVFB_PID=$!
     local i
     for i in $(seq 1 100); do
@@ -161,13 +162,15 @@ wine_env_start() {
     else
         _wine_env_prefix_from_cache || return 1
     fi
-    if [ "$dpi" != 96 ]; then
-        printf 'REGEDIT4\n\n[HKEY_CURRENT_USER\\Control Panel\\Desktop]\n"LogPixels"=dword:%08x\n\n' \
-            "$dpi" | DISPLAY= _wine_env_import_reg || return 1
-    fi
     _wine_env_start_xvfb || return 1
-    # One server for the whole run: programs then start in tens of milliseconds.
+    # One server for the whole run: programs then start in tens of milliseconds. It must be the
+    # first: a server started by a program instead ends a few seconds after that program.
     "$WINESERVER" -p
+    if [ "$dpi" != 96 ]; then
+        # Read when a program's window system starts, so before any program of this run shows.
+        printf 'REGEDIT4\n\n[HKEY_CURRENT_USER\\Control Panel\\Desktop]\n"LogPixels"=dword:%08x\n\n' \
+            "$dpi" | _wine_env_import_reg || return 1
+    fi
     # Start the prefix's background programs (services, the desktop window's explorer.exe) now,
     # with their output going nowhere. Started later by a test program, they would inherit its
     # output pipe and keep it open: ctest and gtest discovery then wait for them until timeout.
