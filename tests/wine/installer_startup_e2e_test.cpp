@@ -63,7 +63,10 @@ protected:
     std::vector<std::string> PlayerRecord() const { return driver::ReadLines(record_); }
 
     // Started the way a user starts it: from the kit directory.
-    void StartInstaller() { installer_ = driver::Process::Start(installerCopy_, {}, kitDir_); }
+    void StartInstaller(const std::string& currentDirectory = "") {
+        installer_ = driver::Process::Start(installerCopy_, {},
+                                            currentDirectory.empty() ? kitDir_ : currentDirectory);
+    }
 
     // Waits for the installer's message box, checks it and answers it with `button`.
     void Answer(const std::string& title, const std::string& text, int button,
@@ -84,11 +87,13 @@ protected:
     }
 
     // Waits for the main window and checks the values start-up left in it.
-    HWND ExpectProposal(const std::string& playerDir, DWORD timeoutMs = driver::kWaitMs) {
+    HWND ExpectProposal(const std::string& playerDir, DWORD timeoutMs = driver::kWaitMs,
+                        const std::string& sourceDir = "") {
         HWND window = driver::WaitForMainWindow(installer_, timeoutMs);
         EXPECT_EQ(driver::ControlText(window, ids::Text1), playerDir + "\\qlr111");
         EXPECT_EQ(driver::ControlText(window, ids::wnpdir), playerDir);
-        EXPECT_EQ(driver::ControlText(window, ids::instfrom), kitDir_);
+        EXPECT_EQ(driver::ControlText(window, ids::instfrom),
+                  sourceDir.empty() ? kitDir_ : sourceDir);
         EXPECT_EQ(driver::ControlText(window, ids::Text2), "");
         EXPECT_FALSE(IsWindowVisible(driver::Control(window, ids::wnpdir)));
         EXPECT_FALSE(IsWindowVisible(driver::Control(window, ids::instfrom)));
@@ -110,6 +115,13 @@ TEST_F(InstallerStartup, ProposesAnInstallDirectoryBelowThePlayersDirectory) {
     RegisterPlayerCommand(PlayerCommand(playerDir_));
     StartInstaller();
     ExpectProposal(playerDir_);
+}
+
+TEST_F(InstallerStartup, TakesTheCurrentDirectoryAsSourceNotTheProgramsDirectory) {
+    // Started from a drive root, which keeps its backslash.
+    RegisterPlayerCommand(PlayerCommand(playerDir_));
+    StartInstaller("C:\\");
+    ExpectProposal(playerDir_, driver::kWaitMs, "C:\\");
 }
 
 // How the value is cut is purely positional: drop the last 17 characters, then the first.
@@ -134,6 +146,8 @@ const std::string kLongDirectory = "C:\\" + std::string(2047 - 18 - 3, 'd');
 INSTANTIATE_TEST_SUITE_P(
     Values, InstallerCut,
     ::testing::Values(
+        CutCase{"UsualPlayerLocation", "\"C:\\Program Files\\Winamp\\winamp.exe\" \"%1\"",
+                "REG_SZ", "C:\\Program Files\\Winamp"},
         CutCase{"ExpandStringTakenLiterally", "\"%SystemRoot%\\Winamp\\winamp.exe\" \"%1\"",
                 "REG_EXPAND_SZ", "%SystemRoot%\\Winamp"},
         CutCase{"UnquotedPathLosesItsFirstCharacter", "C:\\Apps\\Winamp\\winamp.exe \"%1\"",
