@@ -84,9 +84,19 @@ public:
     const std::string& Caption() const { return caption_; }
     void SetCaption(const std::string& caption) { Update(caption_, WindowText(caption)); }
 
+    // One line, as wide as its text (its width follows every new caption); otherwise the
+    // caption wraps at blanks within the label's width.
+    bool autoSize = false;
+
 private:
     std::string caption_;
 };
+
+// Breaks text into lines no wider than maxWidth, as a window's label does: at blanks (the blanks
+// at a break are dropped) and at line breaks; a word wider than a line stands on its own line.
+// width(text) measures a piece of text.
+std::vector<std::string> WrapText(const std::string& text, int maxWidth,
+                                  const std::function<int(const std::string&)>& width);
 
 class TextBox : public Control {
 public:

@@ -60,6 +60,7 @@ Installer::Installer(InstallerServices services)
     Label2.foreground = Color::System(forms::kColorHighlightText);
     Label4.foreground = kWhite;
     Label5.foreground = kWhite;
+    Label5.autoSize = true;
     Label6.foreground = kOrange;
     Text1.font = kFieldFont;
     Text2.font = kFieldFont;

@@ -72,3 +72,22 @@ TEST(Forms, DisabledButtonIgnoresClicks) {
 
 }  // namespace
 }  // namespace qlr
+
+namespace qlr {
+namespace {
+
+TEST(Forms, LabelsWrapAtBlanksLikeAWindowLabel) {
+    auto width = [](const std::string& text) { return int(text.size()); };  // one unit a character
+    // Blanks at a break are dropped, however many there are.
+    EXPECT_EQ(forms::WrapText("Version 1.11c" + std::string(12, ' ') + "Installer 1.00", 16, width),
+              (std::vector<std::string>{"Version 1.11c", "Installer 1.00"}));
+    EXPECT_EQ(forms::WrapText("one two three", 7, width),
+              (std::vector<std::string>{"one two", "three"}));
+    // Line breaks end a line; an empty paragraph is an empty line; a long word stands alone.
+    EXPECT_EQ(forms::WrapText("ab\r\n\r\ncd averyveryverylongword x", 8, width),
+              (std::vector<std::string>{"ab", "", "cd", "averyveryverylongword", "x"}));
+    EXPECT_EQ(forms::WrapText("", 8, width), (std::vector<std::string>{""}));
+}
+
+}  // namespace
+}  // namespace qlr

@@ -1,0 +1,40 @@
+#include "platform/win32/Program.h"
+
+#include <commctrl.h>
+
+#include "platform/win32/SystemDll.h"
+
+namespace qlr::win32 {
+
+void RestrictDllSearch() {
+    constexpr DWORD kSearchSystem32 = 0x00000800;  // LOAD_LIBRARY_SEARCH_SYSTEM32
+    HMODULE kernel = GetModuleHandleA("kernel32.dll");
+    auto setDefault = reinterpret_cast<BOOL(WINAPI*)(DWORD)>(
+        reinterpret_cast<void*>(GetProcAddress(kernel, "SetDefaultDllDirectories")));
+    if (!setDefault || !setDefault(kSearchSystem32)) {
+        // Older systems: at least take the current directory out of the search.
+        SetDllDirectoryA("");
+    }
+}
+
+int RunForm(HINSTANCE instance, forms::Form& form, Win32WindowSystem& windows,
+            ArtworkPainter painter) {
+    // Loads the common controls the manifest asks for, so the standard controls get their look.
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
+    if (auto init = SystemFunction<BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*)>(
+            "comctl32.dll", "InitCommonControlsEx"))
+        init(&controls);
+
+    FormWindow window(form, instance, std::move(painter));
+    if (!window.Create()) return 1;
+    windows.SetMainWindow(window.Handle());
+    try {
+        form.Form_Load();
+    } catch (...) {
+        return 1;
+    }
+    window.Show();
+    return windows.RunEventLoop();
+}
+
+}  // namespace qlr::win32
