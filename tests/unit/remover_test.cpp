@@ -147,12 +147,6 @@ TEST_F(Remover, DetectionOfTheCommandShapes) {
     EXPECT_TRUE(files.log.empty());  // start-up writes nothing
 }
 
-TEST_F(Remover, CurrentDirectoryIsShownExactlyAsReported) {
-    files.currentDirectory = "D:\\";
-    Load(kCommand);
-    EXPECT_EQ(form.Label3.Caption(), "Found QLR In : D:\\");
-}
-
 TEST_F(Remover, DeletesTheListInOrderAndNothingElse) {
     Load(kCommand);
     AddFiles(kPlayerDir, {"hvr.ini", "jobs.ini", "jng.ini", "setback.ini", "deflist.fil", "job1.fil",
@@ -306,26 +300,22 @@ TEST_F(Remover, ManyFailuresAreListedTenAtMost) {
     EXPECT_EQ(text.find("job11.day"), std::string::npos);
 }
 
+TEST_F(Remover, NamesThatCannotBeFilesAreNoFailure) {
+    // A command with a longer tail leaves its quote in the cut directory: no file can have such a
+    // name, so nothing stayed behind and nothing is reported.
+    Load("\"C:\\Winamp\\winamp.exe\" /ADDTOLISTX \"%1\"");
+    ASSERT_EQ(form.wnpdir.Caption(), "C:\\Winamp\\winamp.exe\"");
+    EXPECT_FALSE(ClickYes());
+    EXPECT_EQ(form.Label1.Caption(), kAllErased);
+    EXPECT_TRUE(windows.boxes.empty());
+}
+
 TEST_F(Remover, NoEndsAtOnceAndTouchesNothing) {
     Load(kCommand);
     AddFiles(kInstallDir, {"qlr111.exe"});
     EXPECT_THROW(form.Command1.Click(), ProgramEnded);
     EXPECT_TRUE(files.log.empty());
     EXPECT_EQ(windows.log, std::vector<std::string>{"end"});
-}
-
-TEST(RemoverWindow, LooksAsGiven) {
-    FakeWindowSystem windows;
-    FakeFileSystem files;
-    FakeRegistry registry;
-    Form1 form{{windows, files, registry}};
-    EXPECT_EQ(form.ClientWidth(), 610);
-    EXPECT_EQ(form.ClientHeight(), 106);
-    // "&No" first in the focus order and left of "&Yes"; no default button.
-    ASSERT_EQ(form.Controls().front(), &form.Command1);
-    EXPECT_LT(form.Command1.Bounds().left, form.Command2.Bounds().left);
-    EXPECT_FALSE(form.Command1.isDefault || form.Command2.isDefault);
-    EXPECT_FALSE(form.wnpdir.Visible());
 }
 
 }  // namespace
