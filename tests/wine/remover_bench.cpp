@@ -97,8 +97,7 @@ Sample EndToEnd(const std::string& remover, bool filled) {
     const std::string copy = setup.install + "\\qlr_remover.exe";
     driver::CopyFileOrThrow(remover, copy);
     driver::Process process = driver::Process::Start(copy, {}, setup.install);
-    HWND window = driver::WaitForWindow(
-        process, [](HWND w) { return !driver::IsMessageBox(w); }, "remover window");
+    HWND window = driver::WaitForMainWindow(process);
 
     const double start = NowMs();
     driver::ClickButton(window, ids::Command2);

@@ -84,13 +84,6 @@ void WaitForText(HWND window, int id, const std::string& text, DWORD timeoutMs =
     }
 }
 
-// The remover's window. It has a hidden owner (that keeps it out of the taskbar), so it is found
-// as the process's visible window that is not a message box.
-HWND WaitForRemoverWindow(const driver::Process& process) {
-    return driver::WaitForWindow(
-        process, [](HWND window) { return !driver::IsMessageBox(window); }, "remover window");
-}
-
 // A player installation with the scheduler installed below it, as the installer leaves it:
 // <temp>\Winamp with the configuration files, <temp>\Winamp\qlr111 with the program files and
 // the remover as qlr_remover.exe.
@@ -140,7 +133,7 @@ TEST_F(Remover, YesDeletesTheSchedulerFilesAndKeepsEverythingElse) {
         if (!listed.count(name)) kept.push_back(name);
 
     driver::Process remover = Start(install_);
-    HWND window = WaitForRemoverWindow(remover);
+    HWND window = driver::WaitForMainWindow(remover);
     EXPECT_EQ(driver::ControlText(window, ids::Label1), "Remove Quillora ?");
     EXPECT_EQ(driver::ControlText(window, ids::Label2), "Found Winamp In : " + player_);
     EXPECT_EQ(driver::ControlText(window, ids::Label3), "Found QLR In : " + install_);
@@ -168,12 +161,13 @@ TEST_F(Remover, FileThatCannotBeDeletedIsReportedAndTheRestStillGoes) {
     SetFileAttributesA(jobs.c_str(), FILE_ATTRIBUTE_READONLY);
 
     driver::Process remover = Start(install_);
-    HWND window = WaitForRemoverWindow(remover);
+    HWND window = driver::WaitForMainWindow(remover);
     driver::ClickButton(window, ids::Command2);
     HWND box = driver::WaitForMessageBox(remover);
     const driver::MessageBoxContent content = driver::ReadMessageBox(box);
     EXPECT_EQ(content.title, "QLR Remover");
     EXPECT_EQ(content.text, jobs);
+    EXPECT_EQ(content.buttons, std::vector<int>{IDOK});
     // The window behind the box already shows the outcome.
     EXPECT_EQ(driver::ControlText(window, ids::Label1), "Some QLR Files Could Not Be Erased !");
     EXPECT_EQ(driver::ControlText(window, ids::Command2), "E&xit");
@@ -194,7 +188,7 @@ TEST_F(Remover, FileThatCannotBeDeletedIsReportedAndTheRestStillGoes) {
 TEST_F(Remover, NoEndsAtOnceAndTouchesNothing) {
     const std::vector<std::string> before = Listing(dir_.Path());
     driver::Process remover = Start(install_);
-    HWND window = WaitForRemoverWindow(remover);
+    HWND window = driver::WaitForMainWindow(remover);
     driver::ClickButton(window, ids::Command1);
     remover.ExpectExit();
     EXPECT_EQ(Listing(dir_.Path()), before);
@@ -207,7 +201,7 @@ TEST_F(Remover, StartedElsewhereDeletesNoProgramFileThere) {
     Touch(elsewhere + "\\comdlg32.dll");
 
     driver::Process remover = Start(elsewhere);
-    HWND window = WaitForRemoverWindow(remover);
+    HWND window = driver::WaitForMainWindow(remover);
     EXPECT_EQ(driver::ControlText(window, ids::Label3), "Found QLR In : " + elsewhere);
     RemoveAndWait(window);
     EXPECT_EQ(driver::ControlText(window, ids::Label1), kAllErased);
@@ -228,7 +222,7 @@ TEST_F(Remover, WithoutThePlayerNothingIsDeletedFromTheDriveRoot) {
     if (!strayExisted) Touch(stray);
 
     driver::Process remover = Start(install_);
-    HWND window = WaitForRemoverWindow(remover);
+    HWND window = driver::WaitForMainWindow(remover);
     EXPECT_EQ(driver::ControlText(window, ids::Label2), "[Winamp Not Found Or Too Old Version Installed]");
     EXPECT_EQ(driver::ControlText(window, ids::wnpdir), "");
     EXPECT_TRUE(IsWindowEnabled(driver::Control(window, ids::Command2)));
