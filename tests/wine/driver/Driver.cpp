@@ -1,0 +1,267 @@
+#include "driver/Driver.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <utility>
+
+namespace qlr::wine_driver {
+
+namespace {
+
+// How often a wait looks again, and how long one message to another process may take.
+const DWORD kPollMs = 10;
+const UINT kSendTimeoutMs = 5000;
+
+std::string LastErrorText(const std::string& what) {
+    return what + " failed (error " + std::to_string(GetLastError()) + ")";
+}
+
+std::string Hex(std::uintptr_t value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "0x%llX", static_cast<unsigned long long>(value));
+    return text;
+}
+
+std::string Describe(HWND window);
+
+// Sends a message, giving up after a while instead of blocking the test. Not SMTO_ABORTIFHUNG:
+// a program that has just come back from a long blocking call counts as hung until it next looks
+// for messages, and the send would fail at once although the program is about to answer.
+LRESULT SendBounded(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                    const std::string& what) {
+    DWORD_PTR result = 0;
+    if (!SendMessageTimeoutA(window, message, wParam, lParam, SMTO_NORMAL, kSendTimeoutMs,
+                             &result))
+        throw DriverError(what + " of " + Describe(GetAncestor(window, GA_ROOT)) +
+                          ": no answer within " + std::to_string(kSendTimeoutMs) +
+                          " ms (error " + std::to_string(GetLastError()) + ")");
+    return static_cast<LRESULT>(result);
+}
+
+struct WindowSearch {
+    DWORD processId;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectVisible(HWND window, LPARAM param) {
+    auto* search = reinterpret_cast<WindowSearch*>(param);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == search->processId && IsWindowVisible(window)) search->found.push_back(window);
+    return TRUE;
+}
+
+BOOL CALLBACK CollectShownButtons(HWND child, LPARAM param) {
+    char name[16] = "";
+    GetClassNameA(child, name, sizeof name);
+    if (lstrcmpiA(name, "Button") == 0 && IsWindowVisible(child))
+        reinterpret_cast<std::vector<int>*>(param)->push_back(GetDlgCtrlID(child));
+    return TRUE;
+}
+
+std::string Describe(HWND window) {
+    return "\"" + Title(window) + "\" (class " + ClassName(window) + ")";
+}
+
+}  // namespace
+
+// ---- processes
+
+std::string QuoteArgument(const std::string& argument) {
+    if (!argument.empty() && argument.find_first_of(" \t\n\v\"") == std::string::npos)
+        return argument;
+    // Backslashes are literal except before a quote, where they must be doubled.
+    std::string quoted = "\"";
+    std::size_t backslashes = 0;
+    for (char c : argument) {
+        if (c == '\\') {
+            ++backslashes;
+            continue;
+        }
+        quoted.append(c == '"' ? 2 * backslashes + 1 : backslashes, '\\');
+        backslashes = 0;
+        quoted += c;
+    }
+    quoted.append(2 * backslashes, '\\');
+    return quoted + "\"";
+}
+
+Process Process::Start(const std::string& exe, const std::vector<std::string>& args,
+                       const std::string& currentDirectory) {
+    std::string commandLine = QuoteArgument(exe);
+    for (const std::string& arg : args) commandLine += " " + QuoteArgument(arg);
+    std::vector<char> buffer(commandLine.begin(), commandLine.end());
+    buffer.push_back('\0');
+
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info = {};
+    if (!CreateProcessA(exe.c_str(), buffer.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        currentDirectory.c_str(), &startup, &info))
+        throw DriverError(LastErrorText("starting " + commandLine + " in " + currentDirectory));
+    CloseHandle(info.hThread);
+    Process process;
+    process.handle_ = info.hProcess;
+    process.id_ = info.dwProcessId;
+    process.name_ = exe.substr(exe.find_last_of("\\/") + 1);
+    return process;
+}
+
+Process::Process(Process&& other) noexcept { *this = std::move(other); }
+
+Process& Process::operator=(Process&& other) noexcept {
+    if (this != &other) {
+        Kill();
+        handle_ = std::exchange(other.handle_, nullptr);
+        id_ = std::exchange(other.id_, 0);
+        name_ = std::move(other.name_);
+    }
+    return *this;
+}
+
+Process::~Process() { Kill(); }
+
+bool Process::Running() const {
+    return handle_ && WaitForSingleObject(handle_, 0) == WAIT_TIMEOUT;
+}
+
+std::optional<DWORD> Process::WaitForExit(DWORD timeoutMs) const {
+    if (!handle_) throw DriverError("waiting for a process that was never started");
+    if (WaitForSingleObject(handle_, timeoutMs) != WAIT_OBJECT_0) return std::nullopt;
+    DWORD code = 0;
+    GetExitCodeProcess(handle_, &code);
+    return code;
+}
+
+DWORD Process::ExpectExit(DWORD timeoutMs) const {
+    std::optional<DWORD> code = WaitForExit(timeoutMs);
+    if (!code)
+        throw DriverError(name_ + " still runs " + std::to_string(timeoutMs) +
+                          " ms after it should have ended");
+    return *code;
+}
+
+void Process::Kill() {
+    if (!handle_) return;
+    if (Running()) {
+        TerminateProcess(handle_, 0xDEAD);
+        WaitForSingleObject(handle_, kWaitMs);
+    }
+    CloseHandle(handle_);
+    handle_ = nullptr;
+}
+
+// ---- windows
+
+std::string ClassName(HWND window) {
+    char name[256] = "";
+    GetClassNameA(window, name, sizeof name);
+    return name;
+}
+
+std::string Title(HWND window) {
+    // For another process's window this reads the stored title without sending a message.
+    char title[1024] = "";
+    GetWindowTextA(window, title, sizeof title);
+    return title;
+}
+
+bool IsMessageBox(HWND window) {
+    return ClassName(window) == "#32770" && GetDlgItem(window, 0xFFFF) != nullptr;
+}
+
+std::vector<HWND> VisibleTopLevelWindows(DWORD processId) {
+    WindowSearch search{processId, {}};
+    EnumWindows(CollectVisible, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+HWND WaitForWindow(const Process& process, const std::function<bool(HWND)>& match,
+                   const std::string& what, DWORD timeoutMs) {
+    const ULONGLONG deadline = GetTickCount64() + timeoutMs;
+    for (;;) {
+        std::vector<HWND> windows = VisibleTopLevelWindows(process.Id());
+        auto it = std::find_if(windows.begin(), windows.end(), match);
+        if (it != windows.end()) return *it;
+        if (std::optional<DWORD> code = process.WaitForExit(0))
+            throw DriverError(process.Name() + " ended (exit code " + Hex(*code) +
+                              ") while waiting for " + what);
+        if (GetTickCount64() >= deadline) {
+            std::string seen;
+            for (HWND window : windows) seen += " " + Describe(window);
+            throw DriverError("no " + what + " of " + process.Name() + " within " +
+                              std::to_string(timeoutMs) + " ms; its visible windows:" +
+                              (seen.empty() ? " none" : seen));
+        }
+        Sleep(kPollMs);
+    }
+}
+
+HWND WaitForMainWindow(const Process& process, DWORD timeoutMs) {
+    return WaitForWindow(
+        process,
+        [](HWND window) { return !IsMessageBox(window); },
+        "main window", timeoutMs);
+}
+
+HWND WaitForMessageBox(const Process& process, DWORD timeoutMs) {
+    return WaitForWindow(process, IsMessageBox, "message box", timeoutMs);
+}
+
+void WaitUntilGone(HWND window, const std::string& what, DWORD timeoutMs) {
+    const ULONGLONG deadline = GetTickCount64() + timeoutMs;
+    while (IsWindow(window) && IsWindowVisible(window)) {
+        if (GetTickCount64() >= deadline)
+            throw DriverError(what + " still shown after " + std::to_string(timeoutMs) + " ms");
+        Sleep(kPollMs);
+    }
+}
+
+MessageBoxContent ReadMessageBox(HWND box) {
+    if (!IsMessageBox(box)) throw DriverError(Describe(box) + " is not a message box");
+    MessageBoxContent content{Title(box), ControlText(box, 0xFFFF), {}};
+    EnumChildWindows(box, CollectShownButtons, reinterpret_cast<LPARAM>(&content.buttons));
+    return content;
+}
+
+HWND Control(HWND window, int id) {
+    HWND control = GetDlgItem(window, id);
+    if (!control)
+        throw DriverError(Describe(window) + " has no control with id " + std::to_string(id));
+    return control;
+}
+
+std::string ControlText(HWND window, int id) {
+    HWND control = Control(window, id);
+    const std::string what = "reading the text of control " + std::to_string(id);
+    const auto length = static_cast<std::size_t>(SendBounded(control, WM_GETTEXTLENGTH, 0, 0, what));
+    std::string text(length + 1, '\0');
+    const auto copied = static_cast<std::size_t>(
+        SendBounded(control, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), what));
+    text.resize(std::min(copied, length));
+    return text;
+}
+
+void SetControlText(HWND window, int id, const std::string& text) {
+    HWND control = Control(window, id);
+    if (!SendBounded(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()),
+                     "setting the text of control " + std::to_string(id)))
+        throw DriverError("control " + std::to_string(id) + " refused the text \"" + text + "\"");
+}
+
+void ClickButton(HWND window, int id) {
+    HWND button = Control(window, id);
+    if (!IsWindowEnabled(button))
+        throw DriverError("button " + std::to_string(id) + " of " + Describe(window) +
+                          " is disabled");
+    if (!PostMessageA(button, BM_CLICK, 0, 0))
+        throw DriverError(LastErrorText("clicking button " + std::to_string(id)));
+}
+
+std::string HostPath(const std::string& unixPath) {
+    std::string path = "Z:" + unixPath;
+    std::replace(path.begin(), path.end(), '/', '\\');
+    return path;
+}
+
+}  // namespace qlr::wine_driver
