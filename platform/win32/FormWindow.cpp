@@ -1,5 +1,6 @@
 #include "platform/win32/FormWindow.h"
 
+#include <algorithm>
 #include <climits>
 #include <utility>
 
@@ -236,9 +237,10 @@ void FormWindow::Show() {
     GetMonitorInfoA(MonitorFromWindow(hwnd_, MONITOR_DEFAULTTOPRIMARY), &monitor);
     const RECT& area = monitor.rcWork;
     const int width = window.right - window.left, height = window.bottom - window.top;
-    SetWindowPos(hwnd_, nullptr, area.left + (area.right - area.left - width) / 2,
-                 area.top + (area.bottom - area.top - height) / 2, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // Centred, but never with its top left corner off the screen.
+    const int left = area.left + (std::max)(0L, (area.right - area.left - width) / 2);
+    const int top = area.top + (std::max)(0L, (area.bottom - area.top - height) / 2);
+    SetWindowPos(hwnd_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     // Moving to another monitor may have changed the DPI.
     if (UINT dpi = DpiOf(hwnd_); dpi != dpi_) Layout(dpi);
     ShowWindow(hwnd_, SW_SHOWNORMAL);

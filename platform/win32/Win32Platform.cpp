@@ -158,8 +158,9 @@ WindowHandle Win32WindowSystem::FindTopLevelWindow(const std::string& className)
 void Win32WindowSystem::SendCloseRequest(WindowHandle window) {
     if (!window) return;
     // Wait while the window handles the request, but never on a hung program, and not for ever:
-    // a responsive program handles WM_CLOSE well within this time.
-    constexpr UINT kTimeoutMs = 20000;
+    // a responsive program handles WM_CLOSE well within this time, and one that stops responding
+    // only after the request arrived must not keep the installer hidden for long.
+    constexpr UINT kTimeoutMs = 10000;
     DWORD_PTR result = 0;
     SendMessageTimeoutA(reinterpret_cast<HWND>(window), WM_CLOSE, 0, 0,
                         SMTO_NORMAL | SMTO_ABORTIFHUNG, kTimeoutMs, &result);

@@ -260,7 +260,7 @@ TEST_F(InstallerStartup, FreshlyHungPlayerHoldsUpStartUpForABoundedTime) {
     StartInstaller();
     AnswerRunningQuestion(IDYES);
     // Not yet hung when asked: the installer waits for the answer, but not for ever.
-    ExpectProposal(playerDir_, 30000);
+    ExpectProposal(playerDir_, 20000);
     EXPECT_TRUE(PlayerRecord().empty());
 }
 

@@ -1,0 +1,35 @@
+#!/bin/bash
+# The kit's figures, measured under Wine on a private prefix and display:
+#   - installer.exe and remover.exe: file sizes (32- and 64-bit builds) and the DLLs they import
+#   - time from starting installer.exe to its window being shown
+#   - wall and CPU time of the installer's 1.5 s pause
+#   scripts/bench.sh [-B WIN64_BUILD_DIR]
+set -uo pipefail
+cd "$(dirname "$0")/.."
+source scripts/wine-env.sh
+
+build_dir=build/win64
+[ "${1:-}" = -B ] && build_dir=$2
+bash scripts/deps.sh || exit 1
+timeout -k 5 300 cmake --preset win64 -B "$build_dir" -DQLR_BUILD_TESTS=ON >/dev/null || exit 1
+timeout -k 5 480 cmake --build "$build_dir" -j "$(nproc)" >/dev/null || exit 1
+timeout -k 5 300 cmake --preset win32 >/dev/null || exit 1
+timeout -k 5 480 cmake --build --preset win32 -j "$(nproc)" >/dev/null || exit 1
+
+echo "== sizes and imports"
+for exe in build/win32/*/win32/*.exe "$build_dir"/*/win32/*.exe "$build_dir"/remover/win32/*.exe; do
+    [ -f "$exe" ] || continue
+    printf '%-48s %8d bytes  imports: %s\n' "$exe" "$(stat -c %s "$exe")" \
+        "$(x86_64-w64-mingw32-objdump -p "$exe" | awk '/DLL Name/ {printf "%s ", $3}')"
+done | sort -u
+
+run_dir=$(mktemp -d /tmp/qlr-bench.XXXXXX)
+trap 'wine_env_stop; rm -rf "$run_dir"' EXIT
+wine_env_start "$run_dir" >/dev/null 2>&1 || exit 1
+
+echo "== installer start-up"
+wine_env_run 120 "$(find "$build_dir" -name startup_bench.exe | head -1)" 10
+echo "== Pause(1500), three runs"
+for i in 1 2 3; do
+    wine_env_run 30 "$(find "$build_dir" -name pause_bench.exe | head -1)" 1500
+done
