@@ -7,6 +7,7 @@ root=$(cd "$(dirname "$0")/../.." && pwd)
 rounds=${1:-5}
 build=${2:-$root/build/win64}
 
+bash "$root/scripts/deps.sh"
 (cd "$root" && cmake --preset win64 -B "$build" >/dev/null)
 cmake --build "$build" -j2 --target remover_bench >/dev/null
 
