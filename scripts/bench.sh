@@ -3,6 +3,7 @@
 #   - installer.exe and remover.exe: file sizes (32- and 64-bit builds) and the DLLs they import
 #   - time from starting installer.exe to its window being shown
 #   - wall and CPU time of the installer's 1.5 s pause
+#   - wall and CPU time of the remover's 1507 deletion attempts
 #   scripts/bench.sh [-B WIN64_BUILD_DIR]
 set -uo pipefail
 cd "$(dirname "$0")/.."
@@ -33,3 +34,5 @@ echo "== Pause(1500), three runs"
 for i in 1 2 3; do
     wine_env_run 30 "$(find "$build_dir" -name pause_bench.exe | head -1)" 1500
 done
+echo "== removal: 1507 deletion attempts, ten rounds"
+wine_env_run 600 "$(find "$build_dir" -name remover_bench.exe | head -1)" 10

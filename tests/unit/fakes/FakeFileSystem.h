@@ -17,6 +17,7 @@ enum : std::uint32_t {
     kErrFileNotFound = 2,
     kErrPathNotFound = 3,
     kErrAccessDenied = 5,
+    kErrInvalidName = 123,
     kErrAlreadyExists = 183,
 };
 
@@ -68,6 +69,7 @@ public:
 
     Status RemoveFile(const std::string& path) override {
         log.push_back("delete " + path);
+        if (path.find('"') != std::string::npos) return Status::Fail(kErrInvalidName);
         auto it = files_.find(Key(path));
         if (it == files_.end())
             return Status::Fail(dirs_.count(Parent(Key(path))) ? kErrFileNotFound : kErrPathNotFound);
