@@ -36,3 +36,6 @@ for i in 1 2 3; do
 done
 echo "== removal: 1507 deletion attempts, ten rounds"
 wine_env_run 600 "$(find "$build_dir" -name remover_bench.exe | head -1)" 10
+echo "== install of a kit with a 50 MB scheduler file, against a plain copy of the same bytes"
+wine_env_stop
+bash scripts/bench-install.sh -B "$build_dir" 50 11

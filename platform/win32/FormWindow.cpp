@@ -162,8 +162,10 @@ void FormWindow::Layout(UINT dpi) {
     for (forms::Control* control : form_.Controls()) {
         HWND child = children_[control->Id()];
         const forms::Rect& r = control->Bounds();
-        SetWindowPos(child, nullptr, scale(r.left), scale(r.top), scale(r.width), scale(r.height),
-                     SWP_NOZORDER | SWP_NOACTIVATE);
+        // Edges are scaled, not sizes: controls that touch at 96 dpi still touch at any scale.
+        const int left = scale(r.left), top = scale(r.top);
+        SetWindowPos(child, nullptr, left, top, scale(r.left + r.width) - left,
+                     scale(r.top + r.height) - top, SWP_NOZORDER | SWP_NOACTIVATE);
         SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(control->font)), TRUE);
         FitLabel(*control);
     }
