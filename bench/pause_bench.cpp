@@ -5,11 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "installer/ui/Installer.h"
-#include "platform/SteadyClock.h"
-#include "platform/win32/Win32IniFilez.h"
-#include "platform/win32/Win32Platform.h"
-#include "platform/win32/Win32Shell.h"
+#include "installer/win32/Win32InstallerServices.h"
 
 namespace {
 
@@ -26,13 +22,9 @@ double CpuMs() {
 
 int main(int argc, char** argv) {
     const double milliseconds = argc > 1 ? std::atof(argv[1]) : 1500;
-    qlr::win32::Win32FileSystem files;
-    qlr::win32::Win32Registry registry;
-    qlr::win32::Win32WindowSystem windows;
-    qlr::SteadyClock clock;
-    qlr::win32::Win32IniFilez ini;
-    qlr::win32::Win32Shell shell;
-    qlr::Installer installer({windows, files, registry, clock, ini, shell});
+    qlr::win32::Win32InstallerServices platform;
+    qlr::Installer installer(platform.Services());
+    const qlr::Clock& clock = platform.clock;
 
     const double cpuBefore = CpuMs();
     const double start = clock.NowMs();

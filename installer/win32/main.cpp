@@ -3,20 +3,14 @@
 
 #include "installer/ui/Installer.h"
 #include "installer/win32/Artwork.h"
-#include "platform/SteadyClock.h"
+#include "installer/win32/Win32InstallerServices.h"
 #include "platform/win32/Program.h"
-#include "platform/win32/Win32IniFilez.h"
-#include "platform/win32/Win32Shell.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     qlr::win32::RestrictDllSearch();
 
-    qlr::win32::Win32FileSystem files;
-    qlr::win32::Win32Registry registry;
-    qlr::win32::Win32WindowSystem windows;
-    qlr::SteadyClock clock;
-    qlr::win32::Win32IniFilez ini;
-    qlr::win32::Win32Shell shell;
-    qlr::Installer installer({windows, files, registry, clock, ini, shell});
-    return qlr::win32::RunForm(instance, installer, windows, qlr::win32::PaintInstallerArtwork);
+    qlr::win32::Win32InstallerServices platform;
+    qlr::Installer installer(platform.Services());
+    return qlr::win32::RunForm(instance, installer, platform.windows,
+                               qlr::win32::PaintInstallerArtwork);
 }

@@ -86,12 +86,18 @@ std::string QuoteArgument(const std::string& argument) {
     return quoted + "\"";
 }
 
-Process Process::Start(const std::string& exe, const std::vector<std::string>& args,
-                       const std::string& currentDirectory) {
+std::vector<char> CommandLine(const std::string& exe, const std::vector<std::string>& args) {
     std::string commandLine = QuoteArgument(exe);
     for (const std::string& arg : args) commandLine += " " + QuoteArgument(arg);
     std::vector<char> buffer(commandLine.begin(), commandLine.end());
     buffer.push_back('\0');
+    return buffer;
+}
+
+Process Process::Start(const std::string& exe, const std::vector<std::string>& args,
+                       const std::string& currentDirectory) {
+    std::vector<char> buffer = CommandLine(exe, args);
+    const std::string commandLine(buffer.data());
 
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;

@@ -54,6 +54,8 @@ private:
 
 // A command line in which every argument reaches the program's argv unchanged.
 std::string QuoteArgument(const std::string& argument);
+// The program and its arguments as a writable, NUL-terminated command line for CreateProcess.
+std::vector<char> CommandLine(const std::string& exe, const std::vector<std::string>& args);
 
 // Window facts, read without waiting on the window's thread.
 std::string ClassName(HWND window);

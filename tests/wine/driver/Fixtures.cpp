@@ -58,10 +58,8 @@ int RunReg(const std::vector<std::string>& args, std::string* output) {
     if (out == INVALID_HANDLE_VALUE) throw DriverError("cannot create " + outputFile);
 
     const std::string exe = SystemDirectory() + "\\reg.exe";
-    std::string commandLine = QuoteArgument(exe);
-    for (const std::string& arg : args) commandLine += " " + QuoteArgument(arg);
-    std::vector<char> buffer(commandLine.begin(), commandLine.end());
-    buffer.push_back('\0');
+    std::vector<char> buffer = CommandLine(exe, args);
+    const std::string commandLine(buffer.data());
 
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;

@@ -1,0 +1,22 @@
+#pragma once
+// The installer's platform services over the Win32 API, owned together.
+#include "installer/ui/Installer.h"
+#include "platform/SteadyClock.h"
+#include "platform/win32/Win32IniFilez.h"
+#include "platform/win32/Win32Platform.h"
+#include "platform/win32/Win32Shell.h"
+
+namespace qlr::win32 {
+
+struct Win32InstallerServices {
+    Win32FileSystem files;
+    Win32Registry registry;
+    Win32WindowSystem windows;
+    SteadyClock clock;
+    Win32IniFilez ini;
+    Win32Shell shell;
+
+    InstallerServices Services() { return {windows, files, registry, clock, ini, shell}; }
+};
+
+}  // namespace qlr::win32
