@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "fakes/FakeInstallerServices.h"
 #include "fakes/FakeFileSystem.h"
 #include "fakes/FakeIniFilez.h"
 #include "fakes/FakeRegistry.h"
@@ -244,12 +245,8 @@ TEST_F(InstallSequence, ANewerSharedFileInTheSystemDirectoryIsKept) {
 }
 
 TEST(InstallerWindow, InstallButtonInstallsThenEndsTheProgram) {
-    FakeWindowSystem windows;
-    FakeFileSystem files;
-    FakeRegistry registry;
-    FakeClock clock;
-    FakeIniFilez ini;
-    FakeShell shell{files};
+    FakeInstallerServices fakes;
+    auto& [windows, files, registry, clock, ini, shell] = fakes;
     files.AddDirectory("D:\\");
     files.AddDirectory("D:\\KIT");
     files.AddDirectory("C:\\Winamp");
@@ -260,7 +257,7 @@ TEST(InstallerWindow, InstallButtonInstallsThenEndsTheProgram) {
     files.currentDirectory = "D:\\KIT";
     registry.SetString(kPlayerCommandKey, "\"C:\\Winamp\\winamp.exe\" \"%1\"");
     windows.onEvents = [&](std::uint32_t ms) { clock.now += ms; };
-    Installer installer{{windows, files, registry, clock, ini, shell}};
+    Installer installer{fakes.Services()};
     installer.Form_Load();
     installer.Text2.TextEditedByUser("D:\\Lists\\main.m3u");
 

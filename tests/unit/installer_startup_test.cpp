@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "common/Paths.h"
+#include "fakes/FakeInstallerServices.h"
 #include "fakes/FakeFileSystem.h"
 #include "fakes/FakeIniFilez.h"
 #include "fakes/FakeRegistry.h"
@@ -35,13 +36,14 @@ protected:
     }
     void PlayerRunning() { windows.windows["Winamp v1.x"] = 0x1234; }
 
-    FakeWindowSystem windows;
-    FakeFileSystem files;
-    FakeRegistry registry;
-    FakeClock clock;
-    FakeIniFilez ini;
-    FakeShell shell{files};
-    Installer installer{{windows, files, registry, clock, ini, shell}};
+    FakeInstallerServices fakes;
+    FakeWindowSystem& windows = fakes.windows;
+    FakeFileSystem& files = fakes.files;
+    FakeRegistry& registry = fakes.registry;
+    FakeClock& clock = fakes.clock;
+    FakeIniFilez& ini = fakes.ini;
+    FakeShell& shell = fakes.shell;
+    Installer installer{fakes.Services()};
 };
 
 TEST_F(InstallerStartup, ProposesTheInstallDirectoryBelowThePlayer) {
