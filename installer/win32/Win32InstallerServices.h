@@ -3,7 +3,9 @@
 #include "installer/ui/Installer.h"
 #include "platform/SteadyClock.h"
 #include "platform/win32/Win32IniFilez.h"
-#include "platform/win32/Win32Platform.h"
+#include "platform/win32/Win32FileSystem.h"
+#include "platform/win32/Win32Registry.h"
+#include "platform/win32/Win32WindowSystem.h"
 #include "platform/win32/Win32Shell.h"
 
 namespace qlr::win32 {

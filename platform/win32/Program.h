@@ -4,7 +4,7 @@
 
 #include "forms/Controls.h"
 #include "platform/win32/FormWindow.h"
-#include "platform/win32/Win32Platform.h"
+#include "platform/win32/Win32WindowSystem.h"
 
 namespace qlr::win32 {
 

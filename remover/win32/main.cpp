@@ -3,6 +3,8 @@
 #include <windows.h>
 
 #include "platform/win32/Program.h"
+#include "platform/win32/Win32FileSystem.h"
+#include "platform/win32/Win32Registry.h"
 #include "remover/Form1.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {

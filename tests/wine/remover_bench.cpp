@@ -16,7 +16,9 @@
 
 #include "driver/Driver.h"
 #include "driver/Fixtures.h"
-#include "platform/win32/Win32Platform.h"
+#include "platform/win32/Win32FileSystem.h"
+#include "platform/win32/Win32Registry.h"
+#include "platform/win32/Win32WindowSystem.h"
 #include "remover/Form1.h"
 #include "remover/RemoverIds.h"
 

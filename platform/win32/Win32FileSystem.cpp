@@ -1,4 +1,4 @@
-#include "platform/win32/Win32Platform.h"
+#include "platform/win32/Win32FileSystem.h"
 
 #include <vector>
 
@@ -100,79 +100,6 @@ std::optional<FileVersion> Win32FileSystem::VersionOf(const std::string& path) c
     version.part[2] = HIWORD(fixed->dwFileVersionLS);
     version.part[3] = LOWORD(fixed->dwFileVersionLS);
     return version;
-}
-
-RegistryValue Win32Registry::Query(std::uint32_t root, const std::string& subKey,
-                                   const std::string& valueName, std::uint32_t capacity) const {
-    RegistryValue value;
-    HKEY opened = nullptr;
-    HKEY rootKey = reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(static_cast<LONG>(root)));
-    if (RegOpenKeyExA(rootKey, subKey.c_str(), 0, KEY_QUERY_VALUE, &opened) != ERROR_SUCCESS)
-        return value;
-    UniqueKey key(opened);
-    std::string data(capacity, '\0');
-    DWORD type = 0;
-    DWORD size = capacity;
-    LONG status = RegQueryValueExA(key.get(), valueName.c_str(), nullptr, &type,
-                                   capacity ? reinterpret_cast<BYTE*>(data.data()) : nullptr, &size);
-    value.type = type;
-    value.size = size;
-    if (status != ERROR_SUCCESS) return value;
-    value.ok = true;
-    if (capacity) value.data = data.substr(0, size);
-    return value;
-}
-
-int Win32WindowSystem::MsgBox(const std::string& text, const std::string& title, unsigned style) {
-    HWND owner = main_ && IsWindowVisible(main_) ? main_ : nullptr;
-    return MessageBoxA(owner, text.c_str(), title.c_str(), style | (owner ? 0 : MB_SETFOREGROUND));
-}
-
-bool Win32WindowSystem::Dispatch(MSG& msg) {
-    if (msg.message == WM_QUIT) return false;
-    if (!main_ || !IsDialogMessageA(main_, &msg)) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
-    return true;
-}
-
-void Win32WindowSystem::ProcessEvents(std::uint32_t maxWaitMs) {
-    MsgWaitForMultipleObjectsEx(0, nullptr, maxWaitMs, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (!Dispatch(msg)) {
-            // Leave the quit request for the main event loop.
-            PostQuitMessage(int(msg.wParam));
-            return;
-        }
-    }
-}
-
-void Win32WindowSystem::EndProgram() { ExitProcess(0); }
-
-WindowHandle Win32WindowSystem::FindTopLevelWindow(const std::string& className) {
-    return reinterpret_cast<WindowHandle>(FindWindowA(className.c_str(), nullptr));
-}
-
-void Win32WindowSystem::SendCloseRequest(WindowHandle window) {
-    if (!window) return;
-    // Wait while the window handles the request, but never on a hung program, and not for ever:
-    // a responsive program handles WM_CLOSE well within this time, and one that stops responding
-    // only after the request arrived must not keep the installer hidden for long.
-    constexpr UINT kTimeoutMs = 10000;
-    DWORD_PTR result = 0;
-    SendMessageTimeoutA(reinterpret_cast<HWND>(window), WM_CLOSE, 0, 0,
-                        SMTO_NORMAL | SMTO_ABORTIFHUNG, kTimeoutMs, &result);
-}
-
-int Win32WindowSystem::RunEventLoop() {
-    MSG msg;
-    for (;;) {
-        BOOL got = GetMessageA(&msg, nullptr, 0, 0);
-        if (got == -1) return 1;
-        if (!Dispatch(msg)) return int(msg.wParam);
-    }
 }
 
 }  // namespace qlr::win32

@@ -1,0 +1,21 @@
+#pragma once
+// The file system over the Win32 API.
+#include <windows.h>
+
+#include "platform/FileSystem.h"
+
+namespace qlr::win32 {
+
+class Win32FileSystem : public FileSystem {
+public:
+    std::string CurrentDirectory() const override;
+    Status MakeDirectory(const std::string& path) override;
+    bool IsDirectory(const std::string& path) const override;
+    bool IsFile(const std::string& path) const override;
+    Status CopyReplacing(const std::string& from, const std::string& to) override;
+    Status RemoveFile(const std::string& path) override;
+    std::unique_ptr<TextFileWriter> CreateTextFile(const std::string& path, Status& status) override;
+    std::optional<FileVersion> VersionOf(const std::string& path) const override;
+};
+
+}  // namespace qlr::win32
