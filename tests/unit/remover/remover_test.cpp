@@ -21,14 +21,14 @@ const char kNotFoundText[] = "[Winamp Not Found Or Too Old Version Installed]";
 const char kAllErased[] = "Erased All QLR Files and Configuration !";
 
 // A registry whose value changes between the two queries of one read.
-class ChangingRegistry : public qlr::Registry {
+class ChangingRegistry : public FakeRegistry {
 public:
     RegistryValue Query(std::uint32_t, const std::string&, const std::string&,
                         std::uint32_t capacity) const override {
         RegistryValue value;
         value.type = kRegSz;
         value.size = capacity == 0 ? 8 : 40;  // grew after it was measured
-        value.ok = capacity == 0;
+        if (capacity != 0) value.status = Status::Fail(kErrorMoreData);
         return value;
     }
 };
