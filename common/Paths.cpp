@@ -1,5 +1,7 @@
 #include "common/Paths.h"
 
+#include <cctype>
+
 namespace qlr {
 
 std::string WithTrailingBackslash(const std::string& directory) {
@@ -11,6 +13,22 @@ std::optional<std::string> CutPlayerDirectory(const std::string& command) {
     if (command.size() < kCommandTailLength + 1) return std::nullopt;
     std::string directory = command.substr(0, command.size() - kCommandTailLength);
     return directory.substr(1);
+}
+
+std::optional<std::string> PlayerDirectory(const std::string& command) {
+    std::string program;
+    const std::size_t closingQuote = command.find('"', 1);
+    if (!command.empty() && command[0] == '"' && closingQuote != std::string::npos) {
+        program = command.substr(1, closingQuote - 1);
+    } else {
+        std::string lower = command;
+        for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        const std::size_t exe = lower.find(".exe");
+        if (exe != std::string::npos) program = command.substr(0, exe + 4);
+    }
+    const std::size_t separator = program.rfind('\\');
+    if (separator == std::string::npos) return CutPlayerDirectory(command);
+    return program.substr(0, separator);
 }
 
 std::string ListAtMost(const std::vector<std::string>& lines, std::size_t most) {

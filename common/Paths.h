@@ -16,6 +16,13 @@ std::string WithTrailingBackslash(const std::string& directory);
 inline constexpr std::size_t kCommandTailLength = 17;
 std::optional<std::string> CutPlayerDirectory(const std::string& command);
 
+// The player's directory from its command, whatever its shape: the program path is the text
+// inside a leading pair of double quotes, or else the text up to and including the first ".exe"
+// (any letter case); the directory is the part of it before its last '\'. For the player's own
+// form this is what the cut by position gives. A command that names no such program path (no
+// quotes, no ".exe", or no '\' in the path) is cut by position, with the cut's rules.
+std::optional<std::string> PlayerDirectory(const std::string& command);
+
 // The subkey of HKEY_CLASSES_ROOT whose default value holds that command.
 inline constexpr const char* kPlayerCommandKey = "Winamp.SkinZip\\shell\\install\\command";
 

@@ -76,8 +76,8 @@ void Form1::Form_Load() {
 
     wnpdir.SetCaption(
         Registry::ReadRegistryString(services_.registry, kHkeyClassesRoot, kPlayerCommandKey, "", ""));
-    // A command too short to be cut (fewer than 18 characters) names no directory: not found.
-    const std::optional<std::string> directory = CutPlayerDirectory(wnpdir.Caption());
+    // A command that names no directory (too short to be cut by position): not found.
+    const std::optional<std::string> directory = PlayerDirectory(wnpdir.Caption());
     if (!directory) {
         wnpdir.SetCaption("");
         Label2.SetCaption("[Winamp Not Found Or Too Old Version Installed]");

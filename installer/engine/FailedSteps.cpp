@@ -19,4 +19,8 @@ bool FailedSteps::Check(Status status, const std::string& action) {
     return false;
 }
 
+void FailedSteps::Skip(const std::string& action, const std::string& reason) {
+    lines_.push_back(action + " (" + reason + ")");
+}
+
 }  // namespace qlr

@@ -1,6 +1,7 @@
 #pragma once
 // The steps of an install that failed, kept so that its end can say what went wrong. Each entry
-// is one line: the action, the full path it was aimed at, and the system's error code.
+// is one line: the action, the full path it was aimed at, and the system's error code (or, for a
+// step that was skipped, the reason).
 #include <string>
 #include <vector>
 
@@ -12,6 +13,8 @@ class FailedSteps {
 public:
     // Records the step when status is a failure; returns whether the step succeeded.
     bool Check(Status status, const std::string& action);
+    // Records a step that was not tried, with the reason in place of an error code.
+    void Skip(const std::string& action, const std::string& reason);
     std::size_t Count() const { return lines_.size(); }
     const std::vector<std::string>& Lines() const { return lines_; }
 

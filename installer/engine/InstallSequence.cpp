@@ -104,12 +104,17 @@ void Install::Run() {
     WriteWinampSettings(platform_.ini, targetBase + "winamp.ini", failed_);
 
     // The desktop shortcut: the scheduler runs in the player's directory, as the window holds it.
+    // Without the program at its target the shortcut would lead nowhere: it is not made.
     std::string linkPath = "Quillora on the desktop";
-    Status linked = CreateLink({platform_.shell, platform_.files}, 0, "Quillora",
-                               installBase + "qlr111.exe", "CTRL+SHIFT+W",
-                               installBase + "qlr111.exe,0", view_.Caption(Label::wnpdir), "", 1,
-                               &linkPath);
-    failed_.Check(linked, "Create shortcut " + linkPath);
+    if (!platform_.files.IsFile(installBase + "qlr111.exe")) {
+        failed_.Skip("Create shortcut " + linkPath, "the program was not installed");
+    } else {
+        Status linked = CreateLink({platform_.shell, platform_.files}, 0, "Quillora",
+                                   installBase + "qlr111.exe", "CTRL+SHIFT+W",
+                                   installBase + "qlr111.exe,0", view_.Caption(Label::wnpdir), "",
+                                   1, &linkPath);
+        failed_.Check(linked, "Create shortcut " + linkPath);
+    }
 
     ShowEnd();
 }

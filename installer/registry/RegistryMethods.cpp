@@ -2,6 +2,14 @@
 
 namespace qlr {
 
+namespace {
+
+bool IsStringType(std::uint32_t type) {
+    return type == kRegSz || type == kRegExpandSz || type == kRegMultiSz;
+}
+
+}  // namespace
+
 std::string NumberText(std::uint32_t number) {
     std::string text = std::to_string(number);
     if (text.size() < 3) text.insert(0, 3 - text.size(), '0');
@@ -15,24 +23,87 @@ std::string RegistryText(std::uint32_t type, const std::string& data) {
             number |= std::uint32_t(static_cast<unsigned char>(data[i])) << (8 * i);
         return NumberText(number);
     }
-    if (type == kRegBinary) {
-        static const char kHex[] = "0123456789ABCDEF";
-        std::string text;
-        for (unsigned char byte : data) {
-            text += kHex[byte >> 4];
-            text += kHex[byte & 0x0F];
-        }
-        return text;
+    if (IsStringType(type)) {
+        // A string stored without its terminating zero keeps every character.
+        if (!data.empty() && data.back() == '\0') return data.substr(0, data.size() - 1);
+        return data;
     }
-    // A string without its terminating zero; data of size 0 is the empty text.
-    return data.empty() ? std::string() : data.substr(0, data.size() - 1);
+    static const char kHex[] = "0123456789ABCDEF";
+    std::string text;
+    for (unsigned char byte : data) {
+        text += kHex[byte >> 4];
+        text += kHex[byte & 0x0F];
+    }
+    return text;
 }
 
 std::string ReadRegistry(const Registry& registry, std::uint32_t root, const std::string& keyPath,
                          const std::string& valueName) {
     RegistryValue value = registry.Query(root, keyPath, valueName, kRegistryBufferSize);
-    if (!value.ok) return kNotFound;
+    if (!value.ok()) return kNotFound;
     return RegistryText(value.type, value.data);
+}
+
+std::int32_t DwordOfText(const std::string& text) {
+    std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string::npos) return 0;
+    const std::size_t end = text.find_last_not_of(' ') + 1;
+    const bool negative = text[first] == '-';
+    if (text[first] == '-' || text[first] == '+') ++first;
+    if (first == end) return 0;
+    std::int64_t number = 0;
+    for (std::size_t i = first; i < end; ++i) {
+        if (text[i] < '0' || text[i] > '9') return 0;
+        number = number * 10 + (text[i] - '0');
+        if (number > 2147483648LL) return 0;  // out of range whatever follows
+    }
+    if (negative) number = -number;
+    if (number > 2147483647LL) return 0;
+    return static_cast<std::int32_t>(number);
+}
+
+void WriteRegistry(Registry& registry, std::uint32_t root, const std::string& keyPath,
+                   const std::string& valueName, std::uint32_t type, const std::string& value) {
+    if (type == kRegDword) {
+        const std::uint32_t number = static_cast<std::uint32_t>(DwordOfText(value));
+        std::string bytes;
+        for (int i = 0; i < 4; ++i) bytes += static_cast<char>((number >> (8 * i)) & 0xFF);
+        registry.SetValue(root, keyPath, valueName, kRegDword, bytes);
+        return;
+    }
+    // Any other type is stored as a string; only REG_SZ gets its terminating zero.
+    registry.SetValue(root, keyPath, valueName, kRegSz, type == kRegSz ? value + '\0' : value);
+}
+
+void WriteRegistry(Registry& registry, std::uint32_t root, const std::string& keyPath,
+                   const std::string& valueName, std::uint32_t type, std::int32_t value) {
+    WriteRegistry(registry, root, keyPath, valueName, type, std::to_string(value));
+}
+
+std::string ReadRegistryGetSubkey(const Registry& registry, std::uint32_t root,
+                                  const std::string& keyPath, std::uint32_t index) {
+    std::string name;
+    if (!registry.EnumerateSubkey(root, keyPath, index, kRegistryBufferSize, name).ok())
+        return kNotFound;
+    return name;
+}
+
+RegistryItem ReadRegistryGetAll(const Registry& registry, std::uint32_t root,
+                                const std::string& keyPath, std::uint32_t index) {
+    const RegistryValue value =
+        registry.EnumerateValue(root, keyPath, index, kRegistryBufferSize, kRegistryBufferSize);
+    if (!value.ok()) return {};
+    return {value.type, value.name, RegistryText(value.type, value.data)};
+}
+
+void DeleteSubkey(Registry& registry, std::uint32_t root, const std::string& keyPath) {
+    if (keyPath.empty()) return;
+    registry.DeleteKey(root, keyPath);
+}
+
+void DeleteValue(Registry& registry, std::uint32_t root, const std::string& keyPath,
+                 const std::string& valueName) {
+    registry.DeleteValue(root, keyPath, valueName);
 }
 
 }  // namespace qlr

@@ -148,7 +148,7 @@ void Installer::Form_Load() {
 
     // Text1 is the working store of the detection: each result is written there and read back.
     Text1.SetText(ReadRegistry(services_.registry, kHkeyClassesRoot, kPlayerCommandKey, ""));
-    std::optional<std::string> directory = CutPlayerDirectory(Text1.Text());
+    std::optional<std::string> directory = PlayerDirectory(Text1.Text());
     if (Text1.Text() == kNotFound || !directory) {
         windows.MsgBox(
             "Winamp Directory Could Not Be Detected. Do You Have Winamp Installed ? If You Do, "

@@ -1,28 +1,131 @@
 #include "platform/win32/Win32Registry.h"
 
+#include <vector>
+
 #include "platform/win32/Handle.h"
 
 namespace qlr::win32 {
 
+namespace {
+
+// A predefined root key from its 32-bit number; on 64-bit Windows the handle is sign-extended.
+HKEY RootKey(std::uint32_t root) {
+    return reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(static_cast<LONG>(root)));
+}
+
+Status Result(LONG code) {
+    return code == ERROR_SUCCESS ? Status::Ok() : Status::Fail(static_cast<std::uint32_t>(code));
+}
+
+// The ANSI functions take zero-terminated names: a name with a NUL inside would reach them cut
+// short and name another key or value, so it is refused.
+Status Passable(const std::string& subKey, const std::string& valueName = "") {
+    if (subKey.find('\0') != std::string::npos || valueName.find('\0') != std::string::npos)
+        return Status::Fail(ERROR_INVALID_PARAMETER);
+    return Status::Ok();
+}
+
+Status Open(std::uint32_t root, const std::string& subKey, REGSAM access, UniqueKey& key) {
+    HKEY opened = nullptr;
+    const LONG code = RegOpenKeyExA(RootKey(root), subKey.c_str(), 0, access, &opened);
+    if (code == ERROR_SUCCESS) key.reset(opened);
+    return Result(code);
+}
+
+// A buffer the API may fill with `capacity` units; never empty, so its address is always valid.
+std::vector<char> Buffer(std::uint32_t capacity) { return std::vector<char>(capacity ? capacity : 1); }
+
+}  // namespace
+
 RegistryValue Win32Registry::Query(std::uint32_t root, const std::string& subKey,
                                    const std::string& valueName, std::uint32_t capacity) const {
     RegistryValue value;
-    HKEY opened = nullptr;
-    HKEY rootKey = reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(static_cast<LONG>(root)));
-    if (RegOpenKeyExA(rootKey, subKey.c_str(), 0, KEY_QUERY_VALUE, &opened) != ERROR_SUCCESS)
-        return value;
-    UniqueKey key(opened);
-    std::string data(capacity, '\0');
+    UniqueKey key;
+    value.status = Passable(subKey, valueName);
+    if (value.ok()) value.status = Open(root, subKey, KEY_QUERY_VALUE, key);
+    if (!value.ok()) return value;
+    std::vector<char> data = Buffer(capacity);
     DWORD type = 0;
     DWORD size = capacity;
-    LONG status = RegQueryValueExA(key.get(), valueName.c_str(), nullptr, &type,
-                                   capacity ? reinterpret_cast<BYTE*>(data.data()) : nullptr, &size);
+    value.status = Result(RegQueryValueExA(key.get(), valueName.c_str(), nullptr, &type,
+                                           capacity ? reinterpret_cast<BYTE*>(data.data()) : nullptr,
+                                           &size));
     value.type = type;
     value.size = size;
-    if (status != ERROR_SUCCESS) return value;
-    value.ok = true;
-    if (capacity) value.data = data.substr(0, size);
+    if (value.ok() && capacity) value.data.assign(data.data(), size);
     return value;
+}
+
+Status Win32Registry::SetValue(std::uint32_t root, const std::string& subKey,
+                               const std::string& valueName, std::uint32_t type,
+                               const std::string& data) {
+    Status status = Passable(subKey, valueName);
+    if (!status.ok()) return status;
+    HKEY created = nullptr;
+    status = Result(RegCreateKeyExA(RootKey(root), subKey.c_str(), 0, nullptr,
+                                    REG_OPTION_NON_VOLATILE, KEY_SET_VALUE | KEY_QUERY_VALUE,
+                                    nullptr, &created, nullptr));
+    if (!status.ok()) return status;
+    UniqueKey key(created);
+    const Status stored =
+        Result(RegSetValueExA(key.get(), valueName.c_str(), 0, type,
+                              reinterpret_cast<const BYTE*>(data.data()), static_cast<DWORD>(data.size())));
+    const Status flushed = Result(RegFlushKey(key.get()));
+    return stored.ok() ? flushed : stored;
+}
+
+Status Win32Registry::EnumerateSubkey(std::uint32_t root, const std::string& subKey,
+                                      std::uint32_t index, std::uint32_t capacity,
+                                      std::string& name) const {
+    UniqueKey key;
+    Status status = Passable(subKey);
+    if (status.ok()) status = Open(root, subKey, KEY_ENUMERATE_SUB_KEYS, key);
+    if (!status.ok()) return status;
+    std::vector<char> buffer = Buffer(capacity);
+    DWORD length = capacity;  // in: room including the terminating zero; out: the name's length
+    status = Result(RegEnumKeyExA(key.get(), index, buffer.data(), &length, nullptr, nullptr,
+                                  nullptr, nullptr));
+    if (status.ok()) name.assign(buffer.data(), length);
+    return status;
+}
+
+RegistryValue Win32Registry::EnumerateValue(std::uint32_t root, const std::string& subKey,
+                                            std::uint32_t index, std::uint32_t nameCapacity,
+                                            std::uint32_t dataCapacity) const {
+    RegistryValue value;
+    UniqueKey key;
+    value.status = Passable(subKey);
+    if (value.ok()) value.status = Open(root, subKey, KEY_QUERY_VALUE, key);
+    if (!value.ok()) return value;
+    std::vector<char> name = Buffer(nameCapacity);
+    std::vector<char> data = Buffer(dataCapacity);
+    DWORD nameLength = nameCapacity;  // in: room including the terminating zero; out: the length
+    DWORD type = 0;
+    DWORD size = dataCapacity;
+    value.status = Result(RegEnumValueA(key.get(), index, name.data(), &nameLength, nullptr, &type,
+                                        reinterpret_cast<BYTE*>(data.data()), &size));
+    if (!value.ok()) return value;
+    value.name.assign(name.data(), nameLength);
+    value.type = type;
+    value.size = size;
+    value.data.assign(data.data(), size);
+    return value;
+}
+
+Status Win32Registry::DeleteKey(std::uint32_t root, const std::string& subKey) {
+    Status status = Passable(subKey);
+    if (!status.ok()) return status;
+    // The predefined root is itself a usable handle: no handle of its own is opened for it.
+    return Result(RegDeleteKeyA(RootKey(root), subKey.c_str()));
+}
+
+Status Win32Registry::DeleteValue(std::uint32_t root, const std::string& subKey,
+                                  const std::string& valueName) {
+    UniqueKey key;
+    Status status = Passable(subKey, valueName);
+    if (status.ok()) status = Open(root, subKey, KEY_SET_VALUE, key);
+    if (!status.ok()) return status;
+    return Result(RegDeleteValueA(key.get(), valueName.c_str()));
 }
 
 }  // namespace qlr::win32

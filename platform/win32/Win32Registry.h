@@ -1,5 +1,5 @@
 #pragma once
-// The registry over the Win32 API.
+// The registry over the Win32 API (the ANSI functions: one character of text is one byte).
 #include <windows.h>
 
 #include "platform/Registry.h"
@@ -10,6 +10,15 @@ class Win32Registry : public Registry {
 public:
     RegistryValue Query(std::uint32_t root, const std::string& subKey, const std::string& valueName,
                         std::uint32_t capacity) const override;
+    Status SetValue(std::uint32_t root, const std::string& subKey, const std::string& valueName,
+                    std::uint32_t type, const std::string& data) override;
+    Status EnumerateSubkey(std::uint32_t root, const std::string& subKey, std::uint32_t index,
+                           std::uint32_t capacity, std::string& name) const override;
+    RegistryValue EnumerateValue(std::uint32_t root, const std::string& subKey, std::uint32_t index,
+                                 std::uint32_t nameCapacity, std::uint32_t dataCapacity) const override;
+    Status DeleteKey(std::uint32_t root, const std::string& subKey) override;
+    Status DeleteValue(std::uint32_t root, const std::string& subKey,
+                       const std::string& valueName) override;
 };
 
 }  // namespace qlr::win32

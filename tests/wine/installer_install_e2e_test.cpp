@@ -356,8 +356,9 @@ TEST_F(InstallE2E, AnInstallDirectoryWithoutParentFailsOnlyItsOwnSteps) {
     EXPECT_EQ(report_->text, "Make directory " + installDir + " (error 3)\r\n"
                              "Copy _setup.qlr to " + installDir + "\\qlr111.exe (error 3)\r\n"
                              "Copy _isdel.qlr to " + installDir + "\\qlr_remover.exe (error 3)\r\n"
-                             "Copy comdlg32.dll to " + installDir + "\\comdlg32.dll (error 3)");
-    EXPECT_EQ(driver::ControlText(window_, ids::Text2), "[Steps Failed : 4]");
+                             "Copy comdlg32.dll to " + installDir + "\\comdlg32.dll (error 3)\r\n"
+                             "Create shortcut Quillora on the desktop (the program was not installed)");
+    EXPECT_EQ(driver::ControlText(window_, ids::Text2), "[Steps Failed : 5]");
     Exit(installer);
     for (const Copy& copy : kCopies) {
         if (copy.where != 'i') {
@@ -366,10 +367,22 @@ TEST_F(InstallE2E, AnInstallDirectoryWithoutParentFailsOnlyItsOwnSteps) {
     }
     ExpectConfiguration();
     ExpectSettings();
-    // The shortcut still points where the program would be.
-    LinkFacts link = LoadShortcut(Link());
-    EXPECT_EQ(link.loaded, S_OK);
-    EXPECT_EQ(Lower(link.target), Lower(installDir + "\\qlr111.exe"));
+    EXPECT_EQ(GetFileAttributesA(Link().c_str()), INVALID_FILE_ATTRIBUTES);  // no shortcut
+}
+
+TEST_F(InstallE2E, AKitWithoutTheSchedulerMakesNoShortcutAndSaysWhy) {
+    ASSERT_TRUE(DeleteFileA((kit_ + "\\_setup.qlr").c_str()));
+    driver::Process installer = Install();
+    ASSERT_TRUE(report_);
+    EXPECT_EQ(report_->text, "Copy _setup.qlr to " + InstallDir() + "\\qlr111.exe (error 2)\r\n"
+                             "Create shortcut Quillora on the desktop (the program was not installed)");
+    EXPECT_EQ(driver::ControlText(window_, ids::Text1), "Quillora Installed With Errors !");
+    EXPECT_EQ(driver::ControlText(window_, ids::Text2), "[Steps Failed : 2]");
+    Exit(installer);
+    ExpectCopies("_setup.qlr");
+    ExpectConfiguration();
+    ExpectSettings();
+    EXPECT_EQ(GetFileAttributesA(Link().c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
 TEST_F(InstallE2E, ANewerSharedLibraryInTheSystemDirectoryIsKeptAnOlderOneReplaced) {

@@ -124,7 +124,9 @@ TEST_F(InstallerStartup, TakesTheCurrentDirectoryAsSourceNotTheProgramsDirectory
     ExpectProposal(playerDir_, driver::kWaitMs, "C:\\");
 }
 
-// How the value is cut is purely positional: drop the last 17 characters, then the first.
+// The directory is taken from the program path the value names: the quoted text, or else the
+// text up to ".exe". A value that names no program path is cut by position: drop the last 17
+// characters, then the first.
 struct CutCase {
     const char* name;
     std::string value;
@@ -134,7 +136,7 @@ struct CutCase {
 
 class InstallerCut : public InstallerStartup, public ::testing::WithParamInterface<CutCase> {};
 
-TEST_P(InstallerCut, CutsThePlayerDirectoryOutOfTheValueByPosition) {
+TEST_P(InstallerCut, TakesThePlayerDirectoryOutOfTheValue) {
     RegisterPlayerCommand(GetParam().value, GetParam().type);
     StartInstaller();
     ExpectProposal(GetParam().directory);
@@ -150,8 +152,12 @@ INSTANTIATE_TEST_SUITE_P(
                 "REG_SZ", "C:\\Program Files\\Winamp"},
         CutCase{"ExpandStringTakenLiterally", "\"%SystemRoot%\\Winamp\\winamp.exe\" \"%1\"",
                 "REG_EXPAND_SZ", "%SystemRoot%\\Winamp"},
-        CutCase{"UnquotedPathLosesItsFirstCharacter", "C:\\Apps\\Winamp\\winamp.exe \"%1\"",
-                "REG_SZ", ":\\Apps\\Winam"},
+        CutCase{"UnquotedProgramPath", "C:\\Program Files\\Winamp\\winamp.exe \"%1\"", "REG_SZ",
+                "C:\\Program Files\\Winamp"},
+        CutCase{"QuotedProgramWithAnotherName", "\"C:\\Apps\\Winamp\\winamp3.exe\" /add \"%1\"",
+                "REG_SZ", "C:\\Apps\\Winamp"},
+        CutCase{"NoProgramPathIsCutByPosition", "winamp.exe \"%1\" -- playlist", "REG_SZ",
+                "inamp.exe"},
         CutCase{"EighteenCharactersGiveAnEmptyDirectory", "\"\\winamp.exe\" \"%1\"", "REG_SZ",
                 ""},
         CutCase{"LongestValueThatFitsTheBuffer", "\"" + kLongDirectory + "\\winamp.exe\" \"%1\"",
@@ -194,8 +200,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         UndetectedCase{"KeyAbsent", Registration::None, ""},
         UndetectedCase{"DefaultValueMissing", Registration::KeyWithoutDefaultValue, ""},
-        // Shorter than 18 characters: the positional cut is impossible.
-        UndetectedCase{"SeventeenCharacters", Registration::Value, "\"C:\\wam.exe\" \"%1\""},
+        // No program path, and shorter than 18 characters: the positional cut is impossible.
+        UndetectedCase{"SeventeenCharacters", Registration::Value, "winamp.exe \"%1\" x"},
         UndetectedCase{"EmptyValue", Registration::Value, ""},
         // With its terminating zero the data is one byte larger than the read buffer.
         UndetectedCase{"LargerThanTheReadBuffer", Registration::Value,

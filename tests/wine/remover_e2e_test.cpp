@@ -156,6 +156,21 @@ TEST_F(Remover, YesDeletesTheSchedulerFilesAndKeepsEverythingElse) {
     remover.ExpectExit();
 }
 
+TEST_F(Remover, FindsThePlayerThroughAnUnquotedCommand) {
+    driver::RegSetValue(kCommandKey, "", player_ + "\\winamp.exe \"%1\"");
+    driver::Process remover = Start(install_);
+    HWND window = driver::WaitForMainWindow(remover);
+    EXPECT_EQ(driver::ControlText(window, ids::Label2), "Found Winamp In : " + player_);
+    EXPECT_EQ(driver::ControlText(window, ids::wnpdir), player_);
+    RemoveAndWait(window);
+    EXPECT_EQ(driver::ControlText(window, ids::Label1), kAllErased);
+    for (const char* name : kConfigurationFiles) EXPECT_FALSE(Exists(player_ + "\\" + name)) << name;
+    EXPECT_TRUE(Exists(player_ + "\\winamp.ini"));
+
+    driver::ClickButton(window, ids::Command2);
+    remover.ExpectExit();
+}
+
 TEST_F(Remover, FileThatCannotBeDeletedIsReportedAndTheRestStillGoes) {
     const std::string jobs = player_ + "\\jobs.ini";
     SetFileAttributesA(jobs.c_str(), FILE_ATTRIBUTE_READONLY);

@@ -21,14 +21,14 @@ const char kNotFoundText[] = "[Winamp Not Found Or Too Old Version Installed]";
 const char kAllErased[] = "Erased All QLR Files and Configuration !";
 
 // A registry whose value changes between the two queries of one read.
-class ChangingRegistry : public qlr::Registry {
+class ChangingRegistry : public FakeRegistry {
 public:
     RegistryValue Query(std::uint32_t, const std::string&, const std::string&,
                         std::uint32_t capacity) const override {
         RegistryValue value;
         value.type = kRegSz;
         value.size = capacity == 0 ? 8 : 40;  // grew after it was measured
-        value.ok = capacity == 0;
+        if (capacity != 0) value.status = Status::Fail(kErrorMoreData);
         return value;
     }
 };
@@ -120,6 +120,8 @@ TEST_F(Remover, DetectionOfTheCommandShapes) {
         {"example", std::string(kCommand) + '\0', kRegSz, kPlayerDir,
          "Found Winamp In : C:\\Program Files\\Winamp"},
         {"NUL inside", std::string(kCommand) + std::string("\0\" \"%1\"xxxxxxx", 14) + '\0', kRegSz,
+         kPlayerDir, "Found Winamp In : C:\\Program Files\\Winamp"},
+        {"unquoted", "C:\\Program Files\\Winamp\\winamp.exe \"%1\"" + std::string(1, '\0'), kRegSz,
          kPlayerDir, "Found Winamp In : C:\\Program Files\\Winamp"},
         {"18 characters", std::string(18, 'x') + '\0', kRegSz, "", "Found Winamp In : "},
         {"drive root", "\"E:\\winamp.exe\" \"%1\"" + std::string(1, '\0'), kRegSz, "E:",
@@ -301,10 +303,11 @@ TEST_F(Remover, ManyFailuresAreListedTenAtMost) {
 }
 
 TEST_F(Remover, NamesThatCannotBeFilesAreNoFailure) {
-    // A command with a longer tail leaves its quote in the cut directory: no file can have such a
-    // name, so nothing stayed behind and nothing is reported.
-    Load("\"C:\\Winamp\\winamp.exe\" /ADDTOLISTX \"%1\"");
-    ASSERT_EQ(form.wnpdir.Caption(), "C:\\Winamp\\winamp.exe\"");
+    // A command that names no program path is cut by position; with a longer tail the cut
+    // directory keeps a quote: no file can have such a name, so nothing stayed behind and
+    // nothing is reported.
+    Load("C:\\Winamp\\winamp.com\" /ADDTOLISTX \"%1\"");
+    ASSERT_EQ(form.wnpdir.Caption(), ":\\Winamp\\winamp.com\"");
     EXPECT_FALSE(ClickYes());
     EXPECT_EQ(form.Label1.Caption(), kAllErased);
     EXPECT_TRUE(windows.boxes.empty());

@@ -112,6 +112,35 @@ void RegDeleteKey(const std::string& key) {
 
 bool RegKeyExists(const std::string& key) { return RunReg({"query", key}) == 0; }
 
+std::optional<RegShownValue> RegQueryValue(const std::string& key, const std::string& valueName) {
+    std::vector<std::string> args = {"query", key};
+    if (valueName.empty()) {
+        args.push_back("/ve");
+    } else {
+        args.push_back("/v");
+        args.push_back(valueName);
+    }
+    std::string output;
+    if (RunReg(args, &output) != 0) return std::nullopt;
+    // Each value is one line: four blanks, the name, four blanks, the type, four blanks, the data.
+    const std::string gap = "    ";
+    const std::string start = gap + (valueName.empty() ? "(Default)" : valueName) + gap;
+    std::size_t at = 0;
+    while (at < output.size()) {
+        std::size_t end = output.find('\n', at);
+        if (end == std::string::npos) end = output.size();
+        std::string line = output.substr(at, end - at);
+        at = end + 1;
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (line.compare(0, start.size(), start) != 0) continue;
+        line.erase(0, start.size());
+        const std::size_t split = line.find(gap);
+        if (split == std::string::npos) return RegShownValue{line, ""};
+        return RegShownValue{line.substr(0, split), line.substr(split + gap.size())};
+    }
+    throw DriverError("reg query " + key + " showed no line for \"" + valueName + "\": " + output);
+}
+
 TempDirectory::TempDirectory(const std::string& prefix) {
     static int counter = 0;
     char temp[MAX_PATH] = "";

@@ -1,6 +1,7 @@
 #pragma once
 // What end-to-end tests set up around a program: registry keys made with reg.exe, the way an
 // administrator makes them, and temporary directories on the prefix's drive.
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,15 @@ void RegSetValue(const std::string& key, const std::string& valueName, const std
 // `reg delete KEY /f`: removes the key with everything below it; a missing key is fine.
 void RegDeleteKey(const std::string& key);
 bool RegKeyExists(const std::string& key);
+
+// A value as `reg query KEY /v NAME` (/ve for the default value "") shows it: its type name and
+// its data in reg.exe's notation (REG_DWORD as 0x..., REG_BINARY as hex pairs).
+struct RegShownValue {
+    std::string type;
+    std::string data;
+};
+// Nothing when the key or the value is not there.
+std::optional<RegShownValue> RegQueryValue(const std::string& key, const std::string& valueName);
 
 // A new, empty directory below the temporary directory, removed with its contents when the
 // owner goes away.

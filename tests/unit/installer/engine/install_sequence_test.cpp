@@ -173,13 +173,17 @@ TEST_F(InstallSequence, AnExistingInstallDirectoryIsNoFailureAMissingParentIs) {
     view.Fill("D:\\Gone\\qlr111", "D:\\Lists\\main.m3u", "D:\\KIT", "C:\\Winamp");
     EXPECT_FALSE(Click());
     EXPECT_EQ(view.Get("Text1"), "Quillora Installed With Errors !");
-    EXPECT_EQ(view.Get("Text2"), "[Steps Failed : 4]");  // the directory and three copies
+    EXPECT_EQ(view.Get("Text2"), "[Steps Failed : 5]");  // the directory, three copies, the link
     ASSERT_EQ(view.boxes.size(), 1u);
     EXPECT_EQ(view.boxes[0].text,
               "Make directory D:\\Gone\\qlr111 (error 3)\r\n"
               "Copy _setup.qlr to D:\\Gone\\qlr111\\qlr111.exe (error 3)\r\n"
               "Copy _isdel.qlr to D:\\Gone\\qlr111\\qlr_remover.exe (error 3)\r\n"
-              "Copy comdlg32.dll to D:\\Gone\\qlr111\\comdlg32.dll (error 3)");
+              "Copy comdlg32.dll to D:\\Gone\\qlr111\\comdlg32.dll (error 3)\r\n"
+              "Create shortcut Quillora on the desktop (the program was not installed)");
+    // The shortcut of the first install was left as it was.
+    EXPECT_EQ(shell.links["C:\\Users\\dj\\Desktop\\Quillora.lnk"].target,
+              "C:\\Winamp\\qlr111\\qlr111.exe");
     // The rest of the install still happened.
     EXPECT_EQ(Content("C:\\WINDOWS\\SYSTEM\\msvbvm60.dll"), "msvbvm60.dll");
     EXPECT_EQ(Content("C:\\Winamp\\plugins\\IN_LINE.DLL"), "in_line.dl_");
@@ -202,6 +206,26 @@ TEST_F(InstallSequence, TheEndTellsWhatFailedInTheDoneState) {
     EXPECT_EQ(view.boxes[0].style, 0x10u);
     EXPECT_EQ(Content("C:\\Winamp\\plugins\\OUT_DS_SSRC.DLL"), "out_ds_ssrc.dl_");
     EXPECT_FALSE(files.IsFile("C:\\Winamp\\plugins\\IN_LINE.DLL"));
+}
+
+TEST_F(InstallSequence, NoShortcutIsMadeToAProgramThatIsNotAtItsTarget) {
+    files.RemoveFile("D:\\KIT\\_setup.qlr");
+    EXPECT_FALSE(Click());
+    EXPECT_EQ(view.Get("Text2"), "[Steps Failed : 2]");
+    ASSERT_EQ(view.boxes.size(), 1u);
+    EXPECT_EQ(view.boxes[0].text,
+              "Copy _setup.qlr to C:\\Winamp\\qlr111\\qlr111.exe (error 2)\r\n"
+              "Create shortcut Quillora on the desktop (the program was not installed)");
+    EXPECT_TRUE(shell.links.empty());
+    EXPECT_EQ(Content("C:\\Winamp\\qlr111\\qlr_remover.exe"), "_isdel.qlr");  // the rest went on
+
+    // A program left at its target by an earlier install still gets its shortcut.
+    view = RecordingInstallView();
+    view.Fill("C:\\Winamp\\qlr111", "D:\\Lists\\main.m3u", "D:\\KIT", "C:\\Winamp");
+    files.AddFile("C:\\Winamp\\qlr111\\qlr111.exe", "earlier scheduler");
+    EXPECT_FALSE(Click());
+    EXPECT_EQ(view.Get("Text2"), "[Steps Failed : 1]");
+    EXPECT_EQ(shell.links.count("C:\\Users\\dj\\Desktop\\Quillora.lnk"), 1u);
 }
 
 TEST_F(InstallSequence, AMissingPlayerDirectoryIsReportedAsTenLinesAndTheRestCounted) {

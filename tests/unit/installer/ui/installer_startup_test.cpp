@@ -114,14 +114,15 @@ TEST_F(InstallerStartup, MissingOrUncuttableCommandReportsAndEnds) {
     }
 }
 
-TEST_F(InstallerStartup, ShortAndOddValuesAreCutByPosition) {
+TEST_F(InstallerStartup, TheDirectoryComesFromTheProgramPathOrElseTheCutByPosition) {
     struct Case {
         std::string data;
         const char* wnpdir;
     };
     const Case cases[] = {
         {std::string(18, 'x'), ""},  // 18 characters: an empty directory, proposal "\qlr111"
-        {"C:\\Winamp\\winamp.exe\" \"%1\"", ":\\Winamp"},
+        {"C:\\Winamp\\winamp.exe\" \"%1\"", "C:\\Winamp"},
+        {"C:\\Program Files\\Winamp\\winamp.exe \"%1\"", "C:\\Program Files\\Winamp"},
         // A value is cut at a NUL inside it before the cut by position.
         {std::string(kCommand) + std::string("\0trailing junk", 14), "C:\\Program Files\\Winamp"},
         {"\"E:\\winamp.exe\" \"%1\"", "E:"},
