@@ -1,6 +1,7 @@
 #!/bin/bash
 # The kit's figures, measured under Wine on a private prefix and display:
-#   - installer.exe and remover.exe: file sizes (32- and 64-bit builds) and the DLLs they import
+#   - installer.exe and remover.exe: file sizes (32- and 64-bit builds), SHA-256 and the DLLs
+#     they import
 #   - time from starting installer.exe to its window being shown
 #   - wall and CPU time of the installer's 1.5 s pause
 #   - wall and CPU time of the remover's 1507 deletion attempts
@@ -15,14 +16,16 @@ bash scripts/deps.sh || exit 1
 timeout -k 5 300 cmake --preset win64 -B "$build_dir" -DQLR_BUILD_TESTS=ON >/dev/null || exit 1
 timeout -k 5 480 cmake --build "$build_dir" -j "$(nproc)" >/dev/null || exit 1
 timeout -k 5 300 cmake --preset win32 >/dev/null || exit 1
-timeout -k 5 480 cmake --build --preset win32 -j "$(nproc)" >/dev/null || exit 1
+timeout -k 5 480 cmake --build --preset win32 -j "$(nproc)" --target installer remover >/dev/null ||
+    exit 1
 
-echo "== sizes and imports"
-for exe in build/win32/*/win32/*.exe "$build_dir"/*/win32/*.exe "$build_dir"/remover/win32/*.exe; do
+echo "== sizes, SHA-256 and imports"
+for exe in build/win32/*/win32/*.exe "$build_dir"/*/win32/*.exe; do
     [ -f "$exe" ] || continue
-    printf '%-48s %8d bytes  imports: %s\n' "$exe" "$(stat -c %s "$exe")" \
+    printf '%-40s %7d bytes  sha256 %s\n%40s imports: %s\n' "$exe" "$(stat -c %s "$exe")" \
+        "$(sha256sum <"$exe" | cut -c1-64)" "" \
         "$(x86_64-w64-mingw32-objdump -p "$exe" | awk '/DLL Name/ {printf "%s ", $3}')"
-done | sort -u
+done
 
 run_dir=$(mktemp -d /tmp/qlr-bench.XXXXXX)
 trap 'wine_env_stop; rm -rf "$run_dir"' EXIT

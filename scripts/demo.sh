@@ -1,13 +1,14 @@
 #!/bin/bash
-# The installer on a demo Winamp installation, under Wine.
+# The kit on a demo Winamp installation, under Wine: the install, then the removal.
 #
 # Builds the 64-bit programs, makes a private Wine prefix holding a demo Winamp installation (its
-# registry command, winamp.ini, plugins\) and a kit directory with installer.exe and stand-in kit
-# files, and starts the installer from the kit directory, as a user does.
-#   With a display (DISPLAY set): the installer's window is yours; the demo ends when it does.
-#   Without one: a private virtual display; the demo types a default playlist, installs, and saves
-#   screenshots of the window before and after in out/.
-# Then it lists what the install left behind.
+# registry command, winamp.ini, plugins\) and a kit directory with installer.exe, the remover as
+# _isdel.qlr and stand-in kit files, and starts the installer from the kit directory, as a user
+# does. Then it lists what the install left behind, starts the installed qlr_remover.exe from the
+# install directory, and lists what the removal left.
+#   With a display (DISPLAY set): both windows are yours; the demo goes on when each one ends.
+#   Without one: a private virtual display; the demo types a default playlist, installs, answers
+#   the remover's "&Yes", and saves screenshots of both windows before and after in out/.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 source scripts/wine-env.sh
@@ -65,9 +66,35 @@ else
     echo "screenshots: $out_dir/demo-start.png, $out_dir/demo-done.png"
 fi
 
+list_player() {
+    (cd "$drive_c" && find "Program Files (x86)/Winamp" | sort | sed 1d)
+}
 echo "== what the install left behind"
-(cd "$drive_c" && find "Program Files (x86)/Winamp" -type f | sort)
+list_player
 echo "-- winamp.ini"
 cat "$player/winamp.ini" | tr -d '\r'
 desktop=$(find "$drive_c/users" -maxdepth 3 -iname Desktop -type d | head -1)
+echo "-- desktop: $(ls "$desktop" 2>/dev/null | tr '\n' ' ')"
+
+install_dir="$player/qlr111"
+[ -f "$install_dir/qlr_remover.exe" ] || { echo "no qlr_remover.exe in $install_dir"; exit 1; }
+echo "== qlr_remover.exe, started in C:\\Program Files (x86)\\Winamp\\qlr111"
+(cd "$install_dir" && wine_env_run 600 qlr_remover.exe >/dev/null 2>&1) &
+remover_pid=$!
+if [ -n "$user_display" ]; then
+    echo "the remover's window is on your display; the demo goes on when it ends"
+    wait $remover_pid
+else
+    wine_env_run 30 "$driver" remover-wait || exit 1
+    import -window root "$out_dir/demo-remover-start.png"
+    echo "clicking \"Yes\""
+    wine_env_run 90 "$driver" remove || exit 1
+    import -window root "$out_dir/demo-remover-done.png"
+    wine_env_run 30 "$driver" remover-exit
+    wait $remover_pid
+    echo "screenshots: $out_dir/demo-remover-start.png, $out_dir/demo-remover-done.png"
+fi
+
+echo "== what the removal left behind"
+list_player
 echo "-- desktop: $(ls "$desktop" 2>/dev/null | tr '\n' ' ')"

@@ -1,11 +1,16 @@
 #!/bin/bash
-# Builds the 64-bit Windows programs with their end-to-end tests and runs the tests under Wine, in
-# a private prefix on a private virtual display that are removed afterwards.
+# Builds the Windows programs with their end-to-end tests and runs the tests under Wine, in a
+# private 64-bit prefix on a private virtual display that are removed afterwards.
 #
-#   scripts/test-wine.sh [-B BUILD_DIR] [-k] [-- CTEST_ARGS...]
-#     -B  build directory (default: build/win64 of the source tree)
+#   scripts/test-wine.sh [-p win64|win32] [-B BUILD_DIR] [-k] [-- CTEST_ARGS...]
+#     -p  the build: win64 (default), or win32, the shipped 32-bit programs with 32-bit tests,
+#         run in the same 64-bit prefix as on 64-bit Windows (WoW64)
+#     -B  build directory (default: build/<build> of the source tree)
 #     -k  keep the run directory (prefix, test XML, logs) for a look afterwards
 #   e.g. scripts/test-wine.sh -- -R InstallerStartup.Exit
+#
+# Where this machine runs no 32-bit code (or lacks the 32-bit Wine), a win32 run builds the
+# programs and tests, says that they were not run, and exits with status 3: never a pass.
 #
 # Success is judged by the test results in ctest's JUnit XML, not by exit codes alone: under Wine
 # a crashed program's exit code is not reliable.
@@ -13,26 +18,34 @@ set -uo pipefail
 cd "$(dirname "$0")/.."
 source scripts/wine-env.sh
 
-build_dir=build/win64
+preset=win64
+build_dir=
 keep=0
 while [ $# -gt 0 ]; do
     case "$1" in
+    -p) preset=$2; shift 2 ;;
     -B) build_dir=$2; shift 2 ;;
     -k) keep=1; shift ;;
     --) shift; break ;;
-    *) echo "usage: $0 [-B BUILD_DIR] [-k] [-- CTEST_ARGS...]" >&2; exit 2 ;;
+    *) echo "usage: $0 [-p win64|win32] [-B BUILD_DIR] [-k] [-- CTEST_ARGS...]" >&2; exit 2 ;;
     esac
 done
+case "$preset" in win64 | win32) ;; *) echo "unknown build $preset" >&2; exit 2 ;; esac
+: "${build_dir:=build/$preset}"
 
 log() { echo "== $*"; }
 started=$SECONDS
 
-[ -x scripts/deps.sh ] && { bash scripts/deps.sh || exit 1; }
 wine_env_install_packages || exit 1
 
-log "win64 build in $build_dir"
-timeout -k 5 300 cmake --preset win64 -B "$build_dir" -DQLR_BUILD_TESTS=ON >/dev/null || exit 1
+log "$preset build in $build_dir"
+timeout -k 5 300 cmake --preset "$preset" -B "$build_dir" -DQLR_BUILD_TESTS=ON >/dev/null || exit 1
 timeout -k 5 480 cmake --build "$build_dir" -j "$(nproc)" || exit 1
+if [ "$preset" = win32 ] && ! wine_env_runs_32bit; then
+    log "NOT RUN: the 32-bit programs and tests were compiled but not run:" \
+        "$(wine_env_why_not_32bit)"
+    exit 3
+fi
 
 run_dir=$(mktemp -d /tmp/qlr-wine-run.XXXXXX)
 finish() {
@@ -64,11 +77,11 @@ tests=$(attribute tests)
 failures=$(attribute failures)
 skipped=$(attribute skipped)
 passed=$(tr '\n\t' '  ' <"$results" | grep -o '<testcase [^>]*status="run"' | wc -l)
-log "$tests tests: $passed passed, $failures failed, $skipped skipped in $((SECONDS - started)) s"
+log "$preset: $tests tests: $passed passed, $failures failed, $skipped skipped in $((SECONDS - started)) s"
 if [ "${tests:-0}" -gt 0 ] && [ "$failures" = 0 ] && [ "$passed" = "$tests" ] &&
     [ "$ctest_status" = 0 ]; then
-    log "PASSED"
+    log "$preset: PASSED"
     exit 0
 fi
-log "FAILED (ctest exit status $ctest_status)"
+log "$preset: FAILED (ctest exit status $ctest_status)"
 exit 1

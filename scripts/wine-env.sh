@@ -2,7 +2,10 @@
 # A private Wine prefix and a private virtual X display for one test run.
 #
 # Source this file, then:
-#   wine_env_install_packages        installs what is missing (Debian 12, needs root or sudo)
+#   wine_env_install_packages        installs what is missing (scripts/deps.sh; Debian 12, needs
+#                                    root or sudo)
+#   wine_env_runs_32bit              true when 32-bit Windows programs can run here (WoW64);
+#                                    wine_env_why_not_32bit says why not
 #   wine_env_start RUN_DIR [DPI]     prefix in RUN_DIR/pfx, Xvfb display; exports WINEPREFIX,
 #                                    DISPLAY, WINE (the 64-bit loader) and WINESERVER
 #   wine_env_stop                    stops this run's wineserver and Xvfb, nothing else
@@ -13,12 +16,13 @@
 # A finished prefix is cached as a template under $QLR_WINE_CACHE (default /tmp/qlr-wine-template)
 # and copied for each run: a copy takes about a second, a fresh prefix five to seven.
 
-QLR_WINE_PACKAGES=(g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix wine wine64 xvfb xauth
-                   imagemagick fonts-wine cmake googletest)
 : "${QLR_WINE_CACHE:=/tmp/qlr-wine-template}"
+_wine_env_scripts=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 
 export WINE=/usr/lib/wine/wine64
 export WINESERVER=/usr/lib/wine/wineserver64
+# 32-bit programs started by the 64-bit loader run through this one (Debian's wine32:i386).
+QLR_WINE_LOADER32=/usr/lib/wine/wine
 export WINEARCH=win64
 export WINEDEBUG=-all
 # No .NET or HTML engine installers; no desktop menu entries from programs run in the prefix.
@@ -27,23 +31,16 @@ export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 _wine_env_log() { echo "wine-env: $*" >&2; }
 
 wine_env_install_packages() {
-    local missing=() p
-    for p in "${QLR_WINE_PACKAGES[@]}"; do
-        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")
-    done
-    [ ${#missing[@]} -eq 0 ] && return 0
-    # 32-bit Wine must never come in: its loader breaks the wine wrappers on this kernel.
-    if dpkg-query -W -f='${Status}' wine32:i386 2>/dev/null | grep -q "ok installed"; then
-        _wine_env_log "wine32:i386 is installed; remove it, 32-bit code cannot run here"
-        return 1
-    fi
-    local sudo=""
-    [ "$(id -u)" -eq 0 ] || sudo=sudo
-    _wine_env_log "installing ${missing[*]}"
-    $sudo apt-get update -qq &&
-        DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends \
-            "${missing[@]}" >/dev/null
+    bash "$_wine_env_scripts/deps.sh"
 }
+
+wine_env_why_not_32bit() {
+    bash "$_wine_env_scripts/runs-32bit.sh" ||
+        { echo "this machine runs no 32-bit code (no IA32 emulation)"; return; }
+    [ -x "$QLR_WINE_LOADER32" ] ||
+        { echo "the 32-bit Wine ($QLR_WINE_LOADER32, package wine32:i386) is not installed"; return; }
+}
+wine_env_runs_32bit() { [ -z "$(wine_env_why_not_32bit)" ]; }
 
 # Runs a Wine command in the current prefix, bounded in time.
 wine_env_run() {
@@ -100,10 +97,12 @@ _wine_env_make_prefix() {
     _wine_env_log "prefix made in $((SECONDS - started)) s"
 }
 
-# The cache key: the Wine version and the steps that make a prefix, so a changed setup never
-# reuses an old template.
+# The cache key: the Wine version, whether the 32-bit Wine is there, and the steps that make a
+# prefix, so a changed setup never reuses an old template.
+# A prefix made with the 32-bit Wine present holds its 32-bit DLLs as well (syswow64).
 _wine_env_cache_key() {
-    { "$WINE" --version; declare -f _wine_env_make_prefix _wine_env_settings; } | md5sum | cut -c1-12
+    { "$WINE" --version; [ -x "$QLR_WINE_LOADER32" ] && echo "with 32-bit Wine";
+      declare -f _wine_env_make_prefix _wine_env_settings; } | md5sum | cut -c1-12
 }
 
 # The server leaves its socket folder behind: /tmp/<name in pfx/wineserver>/server-DEV-INODE.

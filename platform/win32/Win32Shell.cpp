@@ -3,12 +3,17 @@
 #include <windows.h>
 #include <shlobj.h>
 #include <shobjidl.h>
+#include <wrl/client.h>
 
-#include "platform/win32/ComPtr.h"
+#include <vector>
+
+#include "platform/win32/ComApartment.h"
 
 namespace qlr::win32 {
 
 namespace {
+
+using Microsoft::WRL::ComPtr;
 
 int CsidlOf(SpecialFolder folder) {
     switch (folder) {
@@ -20,10 +25,11 @@ int CsidlOf(SpecialFolder folder) {
     return CSIDL_STARTUP;
 }
 
-// The ANSI path as the wide text IPersistFile::Save takes.
-std::wstring Wide(const std::string& text) {
+// The ANSI path as the NUL-terminated wide text IPersistFile::Save takes. (A vector rather than
+// std::wstring: the wide string class would bring its whole instantiation into the program.)
+std::vector<wchar_t> Wide(const std::string& text) {
     int length = MultiByteToWideChar(CP_ACP, 0, text.data(), int(text.size()), nullptr, 0);
-    std::wstring wide(length, L'\0');
+    std::vector<wchar_t> wide(length + 1, L'\0');
     MultiByteToWideChar(CP_ACP, 0, text.data(), int(text.size()), wide.data(), length);
     return wide;
 }
@@ -48,8 +54,8 @@ Status Win32Shell::SaveShortcut(const std::string& linkPath, const Shortcut& sho
     if (!com.Usable()) return FromHResult(com.Result());
 
     ComPtr<IShellLinkA> link;
-    HRESULT hr = CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                                  reinterpret_cast<void**>(link.Out()));
+    HRESULT hr = CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER,
+                                  IID_PPV_ARGS(&link));
     if (FAILED(hr)) return FromHResult(hr);
     // The same order as the shell's script object sets these properties.
     if (FAILED(hr = link->SetShowCmd(shortcut.showCommand))) return FromHResult(hr);
@@ -62,8 +68,8 @@ Status Win32Shell::SaveShortcut(const std::string& linkPath, const Shortcut& sho
         return FromHResult(hr);
 
     ComPtr<IPersistFile> file;
-    if (FAILED(hr = link.As(file))) return FromHResult(hr);
-    return FromHResult(file->Save(Wide(linkPath).c_str(), TRUE));
+    if (FAILED(hr = link.As(&file))) return FromHResult(hr);
+    return FromHResult(file->Save(Wide(linkPath).data(), TRUE));
 }
 
 }  // namespace qlr::win32

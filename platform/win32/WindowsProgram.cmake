@@ -17,6 +17,7 @@ function(qlr_windows_program target icon_kind manifest_name description version 
   configure_file(${rc_template} ${out}/${target}.rc @ONLY)
   set_source_files_properties(${out}/${target}.rc PROPERTIES
     OBJECT_DEPENDS "${out}/${target}.ico;${out}/${target}.manifest")
-  add_executable(${target} WIN32 ${ARGN} ${out}/${target}.rc)
+  add_executable(${target} WIN32 ${ARGN} ${out}/${target}.rc
+    ${PROJECT_SOURCE_DIR}/platform/win32/QuietTerminate.cpp)
   target_link_libraries(${target} PRIVATE qlr_win32)
 endfunction()

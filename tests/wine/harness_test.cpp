@@ -1,6 +1,7 @@
 // The tools of the end-to-end tests checked on their own: the stand-in player in each of its
 // modes, the registry fixtures, and the driver on a message box. The installer's tests rely on
-// every one of these behaving exactly as described here.
+// every one of these behaving exactly as described here. And the system they run on: a 64-bit
+// Windows, on which the tests and the programs of a 32-bit build run as 32-bit programs do there.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -149,6 +150,32 @@ TEST_F(RegistryFixture, DeletesTheWholeKeyAndAcceptsAMissingOne) {
     driver::RegDeleteKey("HKCR\\QlrHarness.Test");
     EXPECT_FALSE(driver::RegKeyExists("HKCR\\QlrHarness.Test"));
     EXPECT_NO_THROW(driver::RegDeleteKey("HKCR\\QlrHarness.Test"));
+}
+
+// The prefix is a 64-bit Windows; the tests (and the programs, built alike) run as their build
+// is: a 32-bit build under WoW64, where the System directory a program is given, system32, is
+// redirected to the 32-bit one, syswow64. The installer's System-directory copies rely on that.
+TEST(System, IsA64BitWindowsThatRunsThisBuildAsItIs) {
+    SYSTEM_INFO native = {};
+    GetNativeSystemInfo(&native);
+    EXPECT_EQ(native.wProcessorArchitecture, PROCESSOR_ARCHITECTURE_AMD64);
+    BOOL wow64 = FALSE;
+    ASSERT_TRUE(IsWow64Process(GetCurrentProcess(), &wow64));
+    EXPECT_EQ(wow64 != FALSE, sizeof(void*) == 4);
+
+    char system[MAX_PATH] = {}, system32bit[MAX_PATH] = {};
+    ASSERT_NE(GetSystemDirectoryA(system, MAX_PATH), 0u);
+    ASSERT_NE(GetSystemWow64DirectoryA(system32bit, MAX_PATH), 0u);
+    const std::string marker = "\\qlr-harness-redirection.txt";
+    const std::string given = system + marker, bit32 = system32bit + marker;
+    HANDLE file = CreateFileA(given.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE) << given;
+    CloseHandle(file);
+    // Seen from a 32-bit program both names are one directory; from a 64-bit one they are two.
+    EXPECT_EQ(GetFileAttributesA(bit32.c_str()) != INVALID_FILE_ATTRIBUTES, sizeof(void*) == 4);
+    DeleteFileA(given.c_str());
+    DeleteFileA(bit32.c_str());
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <shlobj.h>
 #include <shobjidl.h>
+#include <wrl/client.h>
 
 #include <gtest/gtest.h>
 
@@ -141,33 +142,33 @@ struct LinkFacts {
 LinkFacts LoadShortcut(const std::string& path) {
     LinkFacts facts;
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    IShellLinkA* link = nullptr;
-    IPersistFile* file = nullptr;
-    if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                                   reinterpret_cast<void**>(&link))) &&
-        SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
-        std::wstring wide(path.begin(), path.end());
-        facts.loaded = file->Load(wide.c_str(), STGM_READ);
-        char text[MAX_PATH * 2] = {};
-        link->GetPath(text, sizeof text, nullptr, SLGP_RAWPATH);
-        facts.target = text;
-        text[0] = 0;
-        link->GetArguments(text, sizeof text);
-        facts.arguments = text;
-        text[0] = 0;
-        link->GetIconLocation(text, sizeof text, &facts.iconIndex);
-        facts.iconPath = text;
-        text[0] = 0;
-        link->GetWorkingDirectory(text, sizeof text);
-        facts.workingDirectory = text;
-        text[0] = 0;
-        link->GetDescription(text, sizeof text);
-        facts.description = text;
-        link->GetHotkey(&facts.hotKey);
-        link->GetShowCmd(&facts.showCommand);
-    }
-    if (file) file->Release();
-    if (link) link->Release();
+    {
+        Microsoft::WRL::ComPtr<IShellLinkA> link;
+        Microsoft::WRL::ComPtr<IPersistFile> file;
+        if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER,
+                                       IID_PPV_ARGS(&link))) &&
+            SUCCEEDED(link.As(&file))) {
+            std::wstring wide(path.begin(), path.end());
+            facts.loaded = file->Load(wide.c_str(), STGM_READ);
+            char text[MAX_PATH * 2] = {};
+            link->GetPath(text, sizeof text, nullptr, SLGP_RAWPATH);
+            facts.target = text;
+            text[0] = 0;
+            link->GetArguments(text, sizeof text);
+            facts.arguments = text;
+            text[0] = 0;
+            link->GetIconLocation(text, sizeof text, &facts.iconIndex);
+            facts.iconPath = text;
+            text[0] = 0;
+            link->GetWorkingDirectory(text, sizeof text);
+            facts.workingDirectory = text;
+            text[0] = 0;
+            link->GetDescription(text, sizeof text);
+            facts.description = text;
+            link->GetHotkey(&facts.hotKey);
+            link->GetShowCmd(&facts.showCommand);
+        }
+    }  // the interfaces are released before COM ends on this thread
     CoUninitialize();
     return facts;
 }

@@ -73,10 +73,17 @@ std::vector<std::string> NumberedNames() {
 }
 
 // Waits until a control shows the text; the remover's window answers once its click has run.
+// While the click runs, the window cannot answer: a read that times out is tried again, up to
+// the same deadline.
 void WaitForText(HWND window, int id, const std::string& text, DWORD timeoutMs = driver::kWaitMs) {
     const ULONGLONG deadline = GetTickCount64() + timeoutMs;
     std::string shown;
-    while ((shown = driver::ControlText(window, id)) != text) {
+    for (;;) {
+        try {
+            if ((shown = driver::ControlText(window, id)) == text) return;
+        } catch (const driver::DriverError& busy) {
+            shown = busy.what();
+        }
         if (GetTickCount64() >= deadline)
             throw driver::DriverError("control " + std::to_string(id) + " shows \"" + shown +
                                       "\", not \"" + text + "\"");
@@ -104,10 +111,12 @@ protected:
     driver::Process Start(const std::string& currentDirectory) {
         return driver::Process::Start(remover_, {}, currentDirectory);
     }
-    // Clicks "&Yes" and waits until the removal has turned it into "E&xit".
+    // Clicks "&Yes" and waits until the removal has turned it into "E&xit". The removal takes a
+    // fraction of a second, but on a loaded machine its window has been seen not to answer for
+    // more than 5 s.
     void RemoveAndWait(HWND window) {
         driver::ClickButton(window, ids::Command2);
-        WaitForText(window, ids::Command2, "E&xit");
+        WaitForText(window, ids::Command2, "E&xit", 30000);
     }
 
     driver::TempDirectory dir_{"qlr-remover"};

@@ -1,0 +1,17 @@
+# cmake "-DPROGRAMS=FILE=BYTES;FILE=BYTES" -P size_budget_test.cmake
+# Fails when a program is larger than its budget; prints every size either way.
+foreach(entry IN LISTS PROGRAMS)
+  string(REGEX MATCH "^(.*)=([0-9]+)$" matched "${entry}")
+  if(NOT matched)
+    message(FATAL_ERROR "not FILE=BYTES: ${entry}")
+  endif()
+  set(file ${CMAKE_MATCH_1})
+  set(budget ${CMAKE_MATCH_2})
+  file(SIZE ${file} size)
+  get_filename_component(name ${file} NAME)
+  if(size GREATER budget)
+    message(SEND_ERROR "${name}: ${size} bytes, over its budget of ${budget}")
+  else()
+    message(STATUS "${name}: ${size} bytes, budget ${budget}")
+  endif()
+endforeach()
