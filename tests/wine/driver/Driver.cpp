@@ -102,9 +102,17 @@ Process Process::Start(const std::string& exe, const std::vector<std::string>& a
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info = {};
-    if (!CreateProcessA(exe.c_str(), buffer.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        currentDirectory.c_str(), &startup, &info))
-        throw DriverError(LastErrorText("starting " + commandLine + " in " + currentDirectory));
+    // Under load, Wine's server now and then refuses a new process with ERROR_INTERNAL_ERROR
+    // (seen once in a full run while other prefixes were busy); a second try then starts it.
+    for (int attempt = 1;; ++attempt) {
+        if (CreateProcessA(exe.c_str(), buffer.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                           currentDirectory.c_str(), &startup, &info))
+            break;
+        if (GetLastError() != ERROR_INTERNAL_ERROR || attempt == 3)
+            throw DriverError(LastErrorText("starting " + commandLine + " in " + currentDirectory));
+        Sleep(200);
+        buffer = CommandLine(exe, args);  // CreateProcess may have written into the command line
+    }
     CloseHandle(info.hThread);
     Process process;
     process.handle_ = info.hProcess;
