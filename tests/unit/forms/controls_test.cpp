@@ -40,12 +40,6 @@ TEST(Forms, DisabledButtonIgnoresClicks) {
     EXPECT_EQ(clicks, 1);
 }
 
-}  // namespace
-}  // namespace qlr
-
-namespace qlr {
-namespace {
-
 TEST(Forms, LabelsWrapAtBlanksLikeAWindowLabel) {
     auto width = [](const std::string& text) { return int(text.size()); };  // one unit a character
     // Blanks at a break are dropped, however many there are.
