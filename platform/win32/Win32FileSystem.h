@@ -16,6 +16,9 @@ public:
     Status RemoveFile(const std::string& path) override;
     std::unique_ptr<TextFileWriter> CreateTextFile(const std::string& path, Status& status) override;
     std::optional<FileVersion> VersionOf(const std::string& path) const override;
+    std::vector<DriveInfo> Drives() const override;
+    Result<std::string> DriveCurrentDirectory(char letter) const override;
+    Result<std::vector<DirectoryEntry>> ListDirectory(const std::string& directory) const override;
 };
 
 }  // namespace qlr::win32
