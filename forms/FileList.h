@@ -42,4 +42,8 @@ private:
     std::string pattern_ = "*.*";
 };
 
+// What a file list shows of a directory's entries for a pattern list: the ordinary files whose
+// names match, sorted. Their names are moved out of the entries, not copied.
+std::vector<ListItem> MatchingFiles(std::vector<DirectoryEntry>& entries, const std::string& patternList);
+
 }  // namespace qlr::forms

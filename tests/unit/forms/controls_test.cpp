@@ -6,7 +6,7 @@ namespace qlr {
 namespace {
 
 struct CountingView : forms::ControlView {
-    void Refresh(const forms::Control&) override { ++refreshes; }
+    void Refresh(const forms::Control&, forms::Change) override { ++refreshes; }
     int refreshes = 0;
 };
 

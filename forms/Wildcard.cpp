@@ -1,0 +1,68 @@
+#include "forms/Wildcard.h"
+
+#include <cctype>
+
+namespace qlr::forms {
+
+namespace {
+
+bool SameLetter(char a, char b) {
+    return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
+}
+
+// Matching with one step back to the last '*' seen: linear for the usual patterns, never
+// exponential, and without copying the texts.
+bool Matches(std::string_view pattern, std::string_view name) {
+    std::size_t p = 0, n = 0;
+    std::size_t star = std::string_view::npos, resume = 0;
+    while (n < name.size()) {
+        if (p < pattern.size() && pattern[p] == '*') {
+            star = p++;
+            resume = n;
+        } else if (p < pattern.size() && (pattern[p] == '?' || SameLetter(pattern[p], name[n]))) {
+            ++p;
+            ++n;
+        } else if (star != std::string_view::npos) {
+            p = star + 1;  // let the last '*' take one more character
+            n = ++resume;
+        } else {
+            return false;
+        }
+    }
+    while (p < pattern.size() && pattern[p] == '*') ++p;
+    return p == pattern.size();
+}
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+}  // namespace
+
+bool MatchesWildcard(std::string_view pattern, std::string_view name) {
+    if (Matches(pattern, name)) return true;
+    const bool endsInDotStar = pattern.size() >= 2 && pattern.substr(pattern.size() - 2) == ".*";
+    return endsInDotStar && name.find('.') == std::string_view::npos &&
+           Matches(pattern.substr(0, pattern.size() - 2), name);
+}
+
+std::vector<std::string> SplitPatterns(const std::string& patternList) {
+    std::vector<std::string> patterns;
+    std::size_t start = 0;
+    while (start <= patternList.size()) {
+        std::size_t end = patternList.find(';', start);
+        if (end == std::string::npos) end = patternList.size();
+        std::size_t first = start, last = end;
+        while (first < last && IsBlank(patternList[first])) ++first;
+        while (last > first && IsBlank(patternList[last - 1])) --last;
+        if (last > first) patterns.push_back(patternList.substr(first, last - first));
+        start = end + 1;
+    }
+    return patterns;
+}
+
+bool MatchesAny(const std::vector<std::string>& patterns, std::string_view name) {
+    for (const std::string& pattern : patterns)
+        if (MatchesWildcard(pattern, name)) return true;
+    return false;
+}
+
+}  // namespace qlr::forms
