@@ -175,7 +175,10 @@ Result<std::string> Win32FileSystem::DriveCurrentDirectory(char letter) const {
     const DWORD length = GetFullPathNameA(drive, MAX_PATH, path, nullptr);
     if (length == 0) return {LastError(), {}};
     if (length >= MAX_PATH) return {Status::Fail(ERROR_FILENAME_EXCED_RANGE), {}};
-    Result<std::string> result{Readable(path), path};
+    std::string directory(path, length);
+    // For the process's current drive, Wine gives the current directory with a trailing '\'.
+    if (directory.size() > 3 && directory.back() == '\\') directory.pop_back();
+    Result<std::string> result{Readable(directory), directory};
     if (!result.ok()) result.value.clear();
     return result;
 }
