@@ -41,6 +41,14 @@ public:
         }
     }
 
+    // A control's text or caption; "" for a kind that has none.
+    static std::string TextOf(const forms::Control& control) {
+        if (const auto* box = dynamic_cast<const forms::TextBox*>(&control)) return box->Text();
+        if (const auto* label = dynamic_cast<const forms::Label*>(&control)) return label->Caption();
+        if (const auto* button = dynamic_cast<const forms::Button*>(&control)) return button->Caption();
+        return {};
+    }
+
 private:
     struct State {
         bool enabled = true, readOnly = false, visible = true;
@@ -49,13 +57,6 @@ private:
         const auto* box = dynamic_cast<const forms::TextBox*>(&control);
         return {control.Enabled(), box && box->ReadOnly(), control.Visible()};
     }
-    static std::string TextOf(const forms::Control& control) {
-        if (const auto* box = dynamic_cast<const forms::TextBox*>(&control)) return box->Text();
-        if (const auto* label = dynamic_cast<const forms::Label*>(&control)) return label->Caption();
-        if (const auto* button = dynamic_cast<const forms::Button*>(&control)) return button->Caption();
-        return {};
-    }
-
     std::vector<std::string>& log_;
     std::map<const forms::Control*, State> states_;
 };
