@@ -72,14 +72,21 @@ protected:
     }
     HWND OpenDir() { return OpenPicker(ids::Command4, dir_ids::kTitle); }
     HWND OpenFil() { return OpenPicker(ids::Command3, fil_ids::kTitle); }
-    void WaitClosed(HWND picker) { driver::WaitUntilGone(picker, "picker \"" + driver::Title(picker) + "\""); }
+    // Waits until the picker's window is destroyed, not only hidden.
+    void WaitClosed(HWND picker) {
+        driver::WaitUntil([&] { return !IsWindow(picker); }, "the picker's window to be destroyed");
+    }
 
     // Back from a picker: the main window takes input again, is active, and its focus is where it
     // was before (on the browse button that opened the picker).
     void ExpectMainWindowBack(int browseButton) {
-        driver::WaitUntil([&] { return IsWindowEnabled(main_) && driver::ActiveOf(main_) == main_; },
-                          "the main window active again");
-        EXPECT_EQ(driver::FocusOf(main_), driver::Control(main_, browseButton));
+        HWND button = driver::Control(main_, browseButton);
+        driver::WaitUntil(
+            [&] {
+                return IsWindowEnabled(main_) && driver::ActiveOf(main_) == main_ &&
+                       driver::FocusOf(main_) == button;
+            },
+            "the main window active again, with the focus on the browse button");
     }
     // Waits for the picker's message box, checks it and presses its OK.
     void AcknowledgeBox(HWND picker, const std::string& title, const std::string& text) {

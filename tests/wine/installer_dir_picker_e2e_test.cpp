@@ -51,7 +51,8 @@ TEST_F(DirPicker, OpensModalOverTheMainWindowAtThePlayersDirectory) {
     EXPECT_EQ(client.bottom, 317);
     // Centred on the screen.
     GetWindowRect(picker, &window);
-    MONITORINFO monitor{sizeof monitor};
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
     GetMonitorInfoA(MonitorFromWindow(picker, MONITOR_DEFAULTTOPRIMARY), &monitor);
     EXPECT_NEAR(window.left + window.right, monitor.rcWork.left + monitor.rcWork.right, 1);
     EXPECT_NEAR(window.top + window.bottom, monitor.rcWork.top + monitor.rcWork.bottom, 1);

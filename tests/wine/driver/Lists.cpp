@@ -16,14 +16,21 @@ const ListMessages kComboBox{CB_GETCOUNT, CB_GETLBTEXTLEN, CB_GETLBTEXT, CB_GETC
 
 const ListMessages& MessagesOf(HWND control) { return IsComboBox(control) ? kComboBox : kListBox; }
 
+// Read as UTF-16 and converted here: Wine hands the ANSI form of these messages across processes
+// in UTF-16 (measured: "c:\\" arrives as 'c', 0, ':', 0, ...).
 std::string ItemText(HWND control, const ListMessages& m, int index) {
     const std::string what = "reading entry " + std::to_string(index);
     const LRESULT length = SendBounded(control, m.textLength, WPARAM(index), 0, what);
     if (length < 0) throw DriverError(what + ": the list has no such entry");
-    std::string text(size_t(length) + 1, '\0');
-    const LRESULT copied = SendBounded(control, m.text, WPARAM(index),
-                                       reinterpret_cast<LPARAM>(text.data()), what);
-    text.resize(copied < 0 ? 0 : size_t(copied));
+    std::wstring wide(size_t(length) + 1, L'\0');
+    DWORD_PTR copied = 0;
+    if (!SendMessageTimeoutW(control, m.text, WPARAM(index), reinterpret_cast<LPARAM>(wide.data()),
+                             SMTO_NORMAL, 5000, &copied))
+        throw DriverError(what + ": no answer");
+    wide.resize(LRESULT(copied) < 0 ? 0 : size_t(copied));
+    std::string text(wide.size() * 2 + 1, '\0');
+    text.resize(size_t(WideCharToMultiByte(CP_ACP, 0, wide.data(), int(wide.size()), text.data(),
+                                           int(text.size()), nullptr, nullptr)));
     return text;
 }
 
@@ -52,10 +59,17 @@ void PostClicks(HWND window, int id, int index, bool twice) {
 std::vector<std::string> ListItems(HWND window, int id) {
     HWND control = Control(window, id);
     const ListMessages& m = MessagesOf(control);
-    const LRESULT count = SendBounded(control, m.count, 0, 0, "counting the entries");
-    std::vector<std::string> items;
-    for (int i = 0; i < count; ++i) items.push_back(ItemText(control, m, i));
-    return items;
+    // The program may refill the list while it is read: then it is read again.
+    for (int attempt = 1;; ++attempt) {
+        const LRESULT count = SendBounded(control, m.count, 0, 0, "counting the entries");
+        std::vector<std::string> items;
+        try {
+            for (int i = 0; i < count; ++i) items.push_back(ItemText(control, m, i));
+            if (SendBounded(control, m.count, 0, 0, "counting the entries") == count) return items;
+        } catch (const DriverError&) {
+            if (attempt == 5) throw;
+        }
+    }
 }
 
 int ListCurrent(HWND window, int id) {
