@@ -59,9 +59,14 @@ void LabelWindow::OnDrawItem(const DRAWITEMSTRUCT& item) {
     GetTextMetricsA(dc, &metrics);
     const int available = label_.autoSize ? INT_MAX : r.right - r.left;
     const UINT align = label_.align == forms::Align::Center ? DT_CENTER : DT_LEFT;
+    std::vector<std::string> lines = forms::WrapText(label_.Caption(), available,
+                                                     [dc](const std::string& t) { return TextWidth(dc, t); });
+    // A label with room for one line keeps its caption there, cut at its edge: a font scaled for
+    // the DPI is not always exactly as much wider as the label, and a last word pushed onto a line
+    // below the label could not be seen.
+    if (r.bottom - r.top < 2 * metrics.tmHeight) lines = {label_.Caption()};
     int top = r.top;
-    for (const std::string& line : forms::WrapText(label_.Caption(), available,
-                                                   [dc](const std::string& t) { return TextWidth(dc, t); })) {
+    for (const std::string& line : lines) {
         RECT lineRect{r.left, top, r.right, top + metrics.tmHeight};
         DrawTextA(dc, line.c_str(), int(line.size()), &lineRect, align | DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP);
         top += metrics.tmHeight;
