@@ -186,6 +186,13 @@ Result<std::string> Win32FileSystem::DriveCurrentDirectory(char letter) const {
 Result<std::vector<DirectoryEntry>> Win32FileSystem::ListDirectory(const std::string& directory) const {
     QuietDriveErrors quiet;
     Result<std::vector<DirectoryEntry>> result;
+    // Taken before the listing, so that a change while it is read makes it out of date.
+    const std::optional<FILETIME> written = ListingCache::WrittenAt(directory);
+    if (written)
+        if (std::optional<ListingCache::Listing> kept = listings_.Find(directory, *written)) {
+            result.value = std::move(*kept);
+            return result;
+        }
     WIN32_FIND_DATAA entry;
     UniqueFind find = OpenListing(directory, entry);
     if (!find) {
@@ -201,6 +208,8 @@ Result<std::vector<DirectoryEntry>> Win32FileSystem::ListDirectory(const std::st
     if (GetLastError() != ERROR_NO_MORE_FILES) {
         result.status = LastError();
         result.value.clear();
+    } else if (written) {
+        listings_.Keep(directory, *written, result.value);
     }
     return result;
 }

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "platform/FileSystem.h"
+#include "platform/win32/ListingCache.h"
 
 namespace qlr::win32 {
 
@@ -19,6 +20,9 @@ public:
     std::vector<DriveInfo> Drives() const override;
     Result<std::string> DriveCurrentDirectory(char letter) const override;
     Result<std::vector<DirectoryEntry>> ListDirectory(const std::string& directory) const override;
+
+private:
+    mutable ListingCache listings_;
 };
 
 }  // namespace qlr::win32

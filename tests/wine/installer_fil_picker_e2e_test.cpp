@@ -95,6 +95,12 @@ TEST_F(FilPicker, EveryKeystrokeInThePatternBoxRefilters) {
     driver::TypeText(patterns, "TXT");
     WaitForFiles(picker, {"c.txt"});
     EXPECT_EQ(driver::ControlText(picker, fil::Text2), "*.TXT");
+    // A file made meanwhile is there at the next keystroke.
+    MakeFile(playerDir_ + "\\new.txt");
+    driver::TypeText(patterns, "\b");
+    WaitForFiles(picker, {});
+    driver::TypeText(patterns, "t");
+    WaitForFiles(picker, {"c.txt", "new.txt"});
     driver::SetControlText(picker, fil::Text2, " *.PLS ;main.m?u ");
     WaitForFiles(picker, {"b.pls", "Main.M3U"});
     driver::PressKey(picker, VK_ESCAPE);
