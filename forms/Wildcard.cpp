@@ -1,14 +1,12 @@
 #include "forms/Wildcard.h"
 
-#include <cctype>
+#include "forms/LetterCase.h"
 
 namespace qlr::forms {
 
 namespace {
 
-bool SameLetter(char a, char b) {
-    return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
-}
+bool SameLetter(char a, char b) { return FoldCase(a) == FoldCase(b); }
 
 // Matching with one step back to the last '*' seen: linear for the usual patterns, never
 // exponential, and without copying the texts.
@@ -33,11 +31,26 @@ bool Matches(std::string_view pattern, std::string_view name) {
     return p == pattern.size();
 }
 
+// "*" and then a plain text, the usual form ("*.m3u"): a comparison of the name's end.
+bool MatchesEnding(std::string_view pattern, std::string_view name, bool& decided) {
+    decided = pattern.size() > 1 && pattern[0] == '*' && pattern.find_first_of("*?", 1) == std::string_view::npos;
+    if (!decided) return false;
+    const std::string_view ending = pattern.substr(1);
+    if (ending.size() > name.size()) return false;
+    const std::string_view tail = name.substr(name.size() - ending.size());
+    for (std::size_t i = 0; i < ending.size(); ++i)
+        if (!SameLetter(ending[i], tail[i])) return false;
+    return true;
+}
+
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
 }  // namespace
 
 bool MatchesWildcard(std::string_view pattern, std::string_view name) {
+    bool decided = false;
+    const bool ending = MatchesEnding(pattern, name, decided);
+    if (decided) return ending;
     if (Matches(pattern, name)) return true;
     const bool endsInDotStar = pattern.size() >= 2 && pattern.substr(pattern.size() - 2) == ".*";
     return endsInDotStar && name.find('.') == std::string_view::npos &&
