@@ -1,5 +1,7 @@
 #include "forms/Wildcard.h"
 
+#include <optional>
+
 #include "forms/LetterCase.h"
 
 namespace qlr::forms {
@@ -31,10 +33,11 @@ bool Matches(std::string_view pattern, std::string_view name) {
     return p == pattern.size();
 }
 
-// "*" and then a plain text, the usual form ("*.m3u"): a comparison of the name's end.
-bool MatchesEnding(std::string_view pattern, std::string_view name, bool& decided) {
-    decided = pattern.size() > 1 && pattern[0] == '*' && pattern.find_first_of("*?", 1) == std::string_view::npos;
-    if (!decided) return false;
+// "*" and then a plain text, the usual form ("*.m3u"): decided by the name's end alone. No
+// answer for a pattern of another form.
+std::optional<bool> MatchesEnding(std::string_view pattern, std::string_view name) {
+    if (pattern.size() < 2 || pattern[0] != '*' || pattern.find_first_of("*?", 1) != std::string_view::npos)
+        return std::nullopt;
     const std::string_view ending = pattern.substr(1);
     if (ending.size() > name.size()) return false;
     const std::string_view tail = name.substr(name.size() - ending.size());
@@ -43,14 +46,19 @@ bool MatchesEnding(std::string_view pattern, std::string_view name, bool& decide
     return true;
 }
 
+// Only stars, or only stars and then ".*": every name matches ("*", "*.*").
+bool MatchesEveryName(std::string_view pattern) {
+    if (pattern.size() >= 2 && pattern.substr(pattern.size() - 2) == ".*") pattern.remove_suffix(2);
+    return !pattern.empty() && pattern.find_first_not_of('*') == std::string_view::npos;
+}
+
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
 }  // namespace
 
 bool MatchesWildcard(std::string_view pattern, std::string_view name) {
-    bool decided = false;
-    const bool ending = MatchesEnding(pattern, name, decided);
-    if (decided) return ending;
+    if (MatchesEveryName(pattern)) return true;
+    if (std::optional<bool> byEnding = MatchesEnding(pattern, name)) return *byEnding;
     if (Matches(pattern, name)) return true;
     const bool endsInDotStar = pattern.size() >= 2 && pattern.substr(pattern.size() - 2) == ".*";
     return endsInDotStar && name.find('.') == std::string_view::npos &&
