@@ -78,6 +78,8 @@ TEST_F(DirPicker, OkWritesTheCurrentDirectoryAHighlightIsNotAChoice) {
             dir.Command1.Click();
         }));
         EXPECT_EQ(installer.Text1.Text(), c.written);
+        EXPECT_EQ(installer.Text2.Text(), "");  // the playlist box is not this picker's
+        EXPECT_EQ(installer.wnpdir.Caption(), kPlayer);
     }
     EXPECT_TRUE(windows.boxes.empty());
     EXPECT_EQ(std::count(windows.log.begin(), windows.log.end(), "modal:Select Winamp Directory"), 6);

@@ -77,6 +77,7 @@ TEST_F(FilPicker, AClickFillsThePathBoxOkOrADoubleClickWritesIt) {
         fil.Command2.Click();  // "&Cancel" writes nothing
     }));
     EXPECT_EQ(installer.Text2.Text(), "C:\\Program Files\\Winamp\\Rock.M3U");
+    EXPECT_EQ(installer.Text1.Text(), kProposal);  // the install directory is not this picker's
     EXPECT_TRUE(windows.boxes.empty());
     EXPECT_EQ(std::count(windows.log.begin(), windows.log.end(), "modal:Select Default Playlist"), 3);
 }
