@@ -1,7 +1,8 @@
 #pragma once
 // The directory list: the chain of directories from the drive's root down to the current
-// directory, then the current directory's subdirectories, alphabetically. Activating an entry
-// (a double-click) makes it current; highlighting one changes nothing.
+// directory, then the current directory's subdirectories, alphabetically; hidden and system
+// directories are listed like any other, since they can be entered like any other. Activating
+// an entry (a double-click) makes it current; highlighting one changes nothing.
 #include <string>
 
 #include "forms/ListControl.h"

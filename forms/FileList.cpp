@@ -7,14 +7,20 @@ namespace qlr::forms {
 std::vector<ListItem> MatchingFiles(std::vector<DirectoryEntry>& entries, const std::string& patternList) {
     const std::vector<std::string> patterns = SplitPatterns(patternList);
     constexpr std::uint32_t kNotOrdinary = kAttributeDirectory | kAttributeHidden | kAttributeSystem;
-    std::vector<std::string> names;
-    for (DirectoryEntry& entry : entries)
-        if (!(entry.attributes & kNotOrdinary) && MatchesAny(patterns, entry.name))
-            names.push_back(std::move(entry.name));
-    SortNames(names);
+    std::vector<std::string_view> names;  // views of the names that stay, so nothing is copied
+    std::vector<std::uint32_t> entryOf;
+    names.reserve(entries.size());
+    entryOf.reserve(entries.size());
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const DirectoryEntry& entry = entries[i];
+        if (entry.attributes & kNotOrdinary || !MatchesAny(patterns, entry.name)) continue;
+        names.push_back(entry.name);
+        entryOf.push_back(std::uint32_t(i));
+    }
     std::vector<ListItem> items;
     items.reserve(names.size());
-    for (std::string& name : names) items.push_back({std::move(name), 0, Glyph::None});
+    for (std::uint32_t index : SortOrder(names))
+        items.push_back({std::move(entries[entryOf[index]].name), 0, Glyph::None});
     return items;
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 // What the three list controls share: their entries, and the one entry that is highlighted.
+#include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "forms/Controls.h"
@@ -42,5 +44,7 @@ private:
 
 // Sorts names alphabetically, letter case ignored, as the lists show them.
 void SortNames(std::vector<std::string>& names);
+// The same order as indexes into names, for a caller that moves its own entries.
+std::vector<std::uint32_t> SortOrder(const std::vector<std::string_view>& names);
 
 }  // namespace qlr::forms

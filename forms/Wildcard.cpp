@@ -1,14 +1,14 @@
 #include "forms/Wildcard.h"
 
-#include <cctype>
+#include <optional>
+
+#include "forms/LetterCase.h"
 
 namespace qlr::forms {
 
 namespace {
 
-bool SameLetter(char a, char b) {
-    return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
-}
+bool SameLetter(char a, char b) { return FoldCase(a) == FoldCase(b); }
 
 // Matching with one step back to the last '*' seen: linear for the usual patterns, never
 // exponential, and without copying the texts.
@@ -33,11 +33,32 @@ bool Matches(std::string_view pattern, std::string_view name) {
     return p == pattern.size();
 }
 
+// "*" and then a plain text, the usual form ("*.m3u"): decided by the name's end alone. No
+// answer for a pattern of another form.
+std::optional<bool> MatchesEnding(std::string_view pattern, std::string_view name) {
+    if (pattern.size() < 2 || pattern[0] != '*' || pattern.find_first_of("*?", 1) != std::string_view::npos)
+        return std::nullopt;
+    const std::string_view ending = pattern.substr(1);
+    if (ending.size() > name.size()) return false;
+    const std::string_view tail = name.substr(name.size() - ending.size());
+    for (std::size_t i = 0; i < ending.size(); ++i)
+        if (!SameLetter(ending[i], tail[i])) return false;
+    return true;
+}
+
+// Only stars, or only stars and then ".*": every name matches ("*", "*.*").
+bool MatchesEveryName(std::string_view pattern) {
+    if (pattern.size() >= 2 && pattern.substr(pattern.size() - 2) == ".*") pattern.remove_suffix(2);
+    return !pattern.empty() && pattern.find_first_not_of('*') == std::string_view::npos;
+}
+
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
 }  // namespace
 
 bool MatchesWildcard(std::string_view pattern, std::string_view name) {
+    if (MatchesEveryName(pattern)) return true;
+    if (std::optional<bool> byEnding = MatchesEnding(pattern, name)) return *byEnding;
     if (Matches(pattern, name)) return true;
     const bool endsInDotStar = pattern.size() >= 2 && pattern.substr(pattern.size() - 2) == ".*";
     return endsInDotStar && name.find('.') == std::string_view::npos &&

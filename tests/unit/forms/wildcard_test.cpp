@@ -28,6 +28,9 @@ TEST(Wildcard, APatternEndingInDotStarAlsoMatchesNamesWithoutADot) {
     EXPECT_TRUE(MatchesWildcard("readme.*", "README"));
     EXPECT_FALSE(MatchesWildcard("readme.*", "readme2"));
     EXPECT_FALSE(MatchesWildcard("*.m3u", "m3u"));  // only ".*" has that reading
+    EXPECT_TRUE(MatchesWildcard("**.*", "x"));
+    EXPECT_FALSE(MatchesWildcard(".*", "x"));
+    EXPECT_TRUE(MatchesWildcard(".*", ".profile"));
 }
 
 TEST(Wildcard, ManyStarsAgainstALongNameStayFast) {
