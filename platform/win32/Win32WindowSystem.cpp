@@ -19,7 +19,11 @@ int Win32WindowSystem::MsgBox(const std::string& text, const std::string& title,
     // Modal over whichever of the program's windows is active: the main window or a picker.
     HWND owner = GetActiveWindow();
     if (owner && !IsWindowVisible(owner)) owner = nullptr;
-    return MessageBoxA(owner, text.c_str(), title.c_str(), style | (owner ? 0 : MB_SETFOREGROUND));
+    // The box disables its owner, which takes the focus away from the owner's controls.
+    HWND focus = GetFocus();
+    const int answer = MessageBoxA(owner, text.c_str(), title.c_str(), style | (owner ? 0 : MB_SETFOREGROUND));
+    if (focus && IsWindow(focus)) SetFocus(focus);
+    return answer;
 }
 
 void Win32WindowSystem::ShowModal(forms::Form& form) {

@@ -144,6 +144,7 @@ TEST_F(DirPicker, ADriveWithoutAMediumShowsOneBoxThenDriveC) {
     Sleep(300);
     EXPECT_EQ(driver::VisibleTopLevelWindows(installer_.Id()).size(), 2u) << "one box, not a second";
     EXPECT_TRUE(IsWindowEnabled(picker));
+    EXPECT_EQ(driver::FocusOf(picker), driver::Control(picker, dir::Drive1)) << "the focus back after the box";
     driver::ClickButton(picker, dir::Command2);
     WaitClosed(picker);
     EXPECT_EQ(driver::ControlText(main_, ids::Text1), playerDir_ + "\\qlr111");
