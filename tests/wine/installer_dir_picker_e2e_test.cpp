@@ -93,7 +93,7 @@ TEST_F(DirPicker, AtADrivesRootTheResultEndsInABackslash) {
     EXPECT_EQ(driver::ControlText(main_, ids::Text1), "C:\\");
 }
 
-TEST_F(DirPicker, KeyboardArrowsMoveTheHighlightEnterInTheListEntersEscCancels) {
+TEST_F(DirPicker, ArrowsMoveTheHighlightEnterInTheListEntersCloseRequestIgnoredEscCancels) {
     HWND picker = OpenDir();
     const int plugins = driver::ListIndexOf(picker, dir::Dir1, "plugins");
     driver::ClickListItem(picker, dir::Dir1, plugins);
@@ -106,6 +106,10 @@ TEST_F(DirPicker, KeyboardArrowsMoveTheHighlightEnterInTheListEntersEscCancels) 
     WaitForLabel(picker, playerDir_ + "\\Skins");
     EXPECT_TRUE(IsWindowVisible(picker)) << "Enter in the list enters the directory, it does not press OK";
 
+    // A close request (Alt+F4) is ignored: only the picker's own buttons close it.
+    PostMessageA(picker, WM_CLOSE, 0, 0);
+    Sleep(200);
+    ASSERT_TRUE(IsWindowVisible(picker));
     driver::PressKey(picker, VK_ESCAPE);
     WaitClosed(picker);
     EXPECT_EQ(driver::ControlText(main_, ids::Text1), playerDir_ + "\\qlr111");
