@@ -11,77 +11,45 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <map>
 #include <string>
 #include <vector>
 
 #include "installer/engine/InstallSequence.h"
+#include "installer/ui/Installer.h"
 #include "platform/SteadyClock.h"
 #include "platform/win32/Win32IniFilez.h"
 #include "platform/win32/Win32FileSystem.h"
 #include "platform/win32/Win32Registry.h"
-#include "platform/win32/Win32WindowSystem.h"
 #include "platform/win32/Win32Shell.h"
 
 namespace {
 
-// The main window's controls as plain values; the pause returns at once.
-class BenchView : public qlr::InstallView {
+// Message boxes go to the console, so an unattended run never waits for a click.
+class ConsoleWindows : public qlr::WindowSystem {
 public:
-    BenchView(const std::string& installDir, const std::string& kit, const std::string& player) {
-        values_["Text1"] = installDir;
-        values_["Text2"] = "D:\\Radio Lists\\main.m3u";
-        values_["instfrom"] = kit;
-        values_["wnpdir"] = player;
-        values_["Command1"] = "&Install QLR";
-    }
-    std::string Text(qlr::InstallTextBox box) const override { return Get(Name(box)); }
-    void SetText(qlr::InstallTextBox box, const std::string& text) override {
-        values_[Name(box)] = text;
-        if (text == "[Writing Program Configuration]") copiesDoneMs = clock_.NowMs();
-    }
-    void SetReadOnly(qlr::InstallTextBox) override {}
-    std::string Caption(qlr::InstallLabel label) const override { return Get(Name(label)); }
-    void SetCaption(qlr::InstallLabel label, const std::string& text) override { values_[Name(label)] = text; }
-    std::string Caption(qlr::InstallButton button) const override { return Get(Name(button)); }
-    void SetCaption(qlr::InstallButton button, const std::string& text) override {
-        values_[Name(button)] = text;
-    }
-    void SetEnabled(qlr::InstallButton, bool) override {}
-    void Pause(double) override {}
     int MsgBox(const std::string& text, const std::string& title, unsigned) override {
         std::fprintf(stderr, "%s:\n%s\n", title.c_str(), text.c_str());
         return qlr::kIdOk;
     }
+    void ShowModal(qlr::forms::Form&) override {}
+    void ProcessEvents(std::uint32_t) override {}
     [[noreturn]] void EndProgram() override { std::exit(1); }
+    qlr::WindowHandle FindTopLevelWindow(const std::string&) override { return 0; }
+    void SendCloseRequest(qlr::WindowHandle) override {}
+};
 
-    std::string Get(const std::string& name) const {
-        auto it = values_.find(name);
-        return it == values_.end() ? std::string() : it->second;
+// Notes when the copies were done: the moment the details line turns to the configuration.
+class CopiesDone : public qlr::forms::ControlView {
+public:
+    void Refresh(const qlr::forms::Control& control, qlr::forms::Change change) override {
+        if (change == qlr::forms::Change::Text &&
+            static_cast<const qlr::forms::TextBox&>(control).Text() == "[Writing Program Configuration]")
+            ms = clock_.NowMs();
     }
-
-    // When the copies were done and the configuration began.
-    double copiesDoneMs = 0;
+    double ms = 0;
 
 private:
     qlr::SteadyClock clock_;
-    static std::string Name(qlr::InstallTextBox box) {
-        return box == qlr::InstallTextBox::Text1 ? "Text1" : "Text2";
-    }
-    static std::string Name(qlr::InstallLabel label) {
-        switch (label) {
-            case qlr::InstallLabel::Label4: return "Label4";
-            case qlr::InstallLabel::Label5: return "Label5";
-            case qlr::InstallLabel::instfrom: return "instfrom";
-            case qlr::InstallLabel::wnpdir: break;
-        }
-        return "wnpdir";
-    }
-    static std::string Name(qlr::InstallButton button) {
-        return "Command" + std::to_string(static_cast<int>(button) + 1);
-    }
-
-    std::map<std::string, std::string> values_;
 };
 
 // The copies the install makes, by source name: the same bytes, all into one directory.
@@ -106,20 +74,33 @@ int main(int argc, char** argv) {
     const std::string copyDir = work + "\\copy";
     CreateDirectoryA(copyDir.c_str(), nullptr);
 
+    ConsoleWindows windows;
     qlr::win32::Win32FileSystem files;
+    qlr::win32::Win32Registry registry;
     qlr::win32::Win32IniFilez ini;
     qlr::win32::Win32Shell shell;
     qlr::SteadyClock clock;
+    const qlr::InstallerServices services{windows, files, registry, clock, ini, shell};
     std::vector<double> installMs, installCopiesMs, copyMs;
     for (int run = 0; run < runs; ++run) {
-        BenchView view(work + "\\qlr111", kit, player);
+        // The main window with its four inputs; the pause returns at once.
+        qlr::Installer installer{services};
+        installer.Text1.SetText(work + "\\qlr111");
+        installer.Text2.SetText("D:\\Radio Lists\\main.m3u");
+        installer.instfrom.SetCaption(kit);
+        installer.wnpdir.SetCaption(player);
+        CopiesDone copiesDone;
+        installer.Text2.AttachView(&copiesDone);
+        qlr::InstallWindow window = installer.InstallControls();
+        window.Pause = [](double) {};
+
         double start = clock.NowMs();
-        qlr::RunInstall(view, {files, ini, shell});
+        qlr::RunInstall(window, {files, ini, shell});
         installMs.push_back(clock.NowMs() - start);
-        installCopiesMs.push_back(view.copiesDoneMs - start);
-        if (view.Get("Text1") != "Quillora Installed !") {
-            std::fprintf(stderr, "install run %d: %s %s\n", run, view.Get("Text1").c_str(),
-                         view.Get("Text2").c_str());
+        installCopiesMs.push_back(copiesDone.ms - start);
+        if (installer.Text1.Text() != "Quillora Installed !") {
+            std::fprintf(stderr, "install run %d: %s %s\n", run, installer.Text1.Text().c_str(),
+                         installer.Text2.Text().c_str());
             return 1;
         }
 

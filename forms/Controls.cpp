@@ -10,7 +10,7 @@ void TextBox::TextEditedByUser(const std::string& text) {
     std::string value = WindowText(text);
     if (value == text_) return;
     text_ = std::move(value);
-    Changed(false);
+    Changed(Change::Text, false);
 }
 
 std::vector<std::string> WrapText(const std::string& text, int maxWidth,

@@ -12,13 +12,22 @@ namespace qlr::forms {
 
 class Control;
 
+// What of a control changed, so that a view redoes only that: a list of thousands of entries is
+// not refilled when only its highlight moves.
+enum class Change {
+    Text,       // caption or text
+    State,      // enabled, visible, read-only
+    Items,      // a list's entries (its highlight may have moved with them)
+    Selection,  // a list's highlighted or current entry
+};
+
 class ControlView {
 public:
     virtual ~ControlView() = default;
-    virtual void Refresh(const Control& control) = 0;
+    virtual void Refresh(const Control& control, Change change) = 0;
 };
 
-enum class Kind { Label, TextBox, Button, PictureBox };
+enum class Kind { Label, TextBox, Button, PictureBox, DriveList, DirList, FileList };
 
 class Control {
 public:
@@ -34,28 +43,47 @@ public:
     const Rect& Bounds() const { return rect_; }
 
     bool Visible() const { return visible_; }
-    void SetVisible(bool visible) { Update(visible_, visible); }
+    void SetVisible(bool visible) { Update(visible_, visible, Change::State); }
     bool Enabled() const { return enabled_; }
-    void SetEnabled(bool enabled) { Update(enabled_, enabled); }
+    void SetEnabled(bool enabled) { Update(enabled_, enabled, Change::State); }
 
     Font font;
     Color foreground;
+    Color background;  // Default: the system's colour for this kind of control
     Align align = Align::Left;
     bool tabStop = false;
 
     void AttachView(ControlView* view) { view_ = view; }
 
+    // How many runs of this control's events are under way: 2 or more inside a handler that
+    // changed the control again (a nested run).
+    int EventDepth() const { return eventDepth_; }
+
 protected:
     template <typename T>
-    void Update(T& field, const T& value) {
+    void Update(T& field, const T& value, Change change = Change::Text) {
         if (field == value) return;
         field = value;
-        Changed(true);
+        Changed(change, true);
     }
     // Tells the view (when the change came from code) and raises the change event.
-    void Changed(bool fromCode) {
-        if (fromCode && view_) view_->Refresh(*this);
-        if (onChange) onChange();
+    void Changed(Change change, bool fromCode) {
+        if (fromCode) Show(change);
+        Raise(onChange);
+    }
+    void Show(Change change) {
+        if (view_) view_->Refresh(*this, change);
+    }
+    // Runs an event handler. The control's state is complete before, so a handler may change the
+    // control again; that nested run completes before this one goes on.
+    void Raise(const std::function<void()>& handler) {
+        if (!handler) return;
+        ++eventDepth_;
+        struct Leave {
+            int& depth;
+            ~Leave() { --depth; }
+        } leave{eventDepth_};
+        handler();
     }
 
 public:
@@ -68,6 +96,7 @@ private:
     Rect rect_;
     bool visible_ = true;
     bool enabled_ = true;
+    int eventDepth_ = 0;
     ControlView* view_ = nullptr;
 };
 
@@ -111,7 +140,7 @@ public:
     void TextEditedByUser(const std::string& text);
 
     bool ReadOnly() const { return readOnly_; }
-    void SetReadOnly(bool readOnly) { Update(readOnly_, readOnly); }
+    void SetReadOnly(bool readOnly) { Update(readOnly_, readOnly, Change::State); }
 
 private:
     std::string text_;
@@ -128,10 +157,11 @@ public:
     const std::string& Caption() const { return caption_; }
     void SetCaption(const std::string& caption) { Update(caption_, WindowText(caption)); }
 
-    bool isDefault = false;
+    bool isDefault = false;  // Enter presses it
+    bool isCancel = false;   // Esc presses it
     std::function<void()> onClick;
     void Click() {
-        if (Enabled() && onClick) onClick();
+        if (Enabled()) Raise(onClick);
     }
 
 private:
@@ -148,8 +178,12 @@ public:
     std::string artwork;
 };
 
+// Where a form's window opens.
+enum class Placement { CenterScreen, CenterOwner };
+
 // A fixed-size dialog without a title bar: its client size, background, and its controls in
-// keyboard focus order (hidden value holders last).
+// keyboard focus order (hidden value holders last). Its window exists until Close(); a form
+// shown modally returns to its opener then.
 class Form {
 public:
     Form(std::string title, int clientWidth, int clientHeight)
@@ -166,10 +200,15 @@ public:
 
     Color background = Color::Rgb(128, 128, 128);
     bool showInTaskbar = false;
-    std::string icon;  // name of the window's icon resource
+    std::string icon;  // name of the window's icon resource; none when empty
+    Placement placement = Placement::CenterScreen;
 
     // Runs once after the window exists and before it is first shown.
     virtual void Form_Load() {}
+
+    // Closes the form's window. Once closed, a form stays closed.
+    void Close() { closed_ = true; }
+    bool Closed() const { return closed_; }
 
 protected:
     void Add(std::initializer_list<Control*> controls) {
@@ -180,6 +219,7 @@ private:
     std::string title_;
     int width_, height_;
     std::vector<Control*> controls_;
+    bool closed_ = false;
 };
 
 }  // namespace qlr::forms

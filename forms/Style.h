@@ -20,12 +20,20 @@ struct Color {
     static Color System(int index) { return {Kind::System, std::uint32_t(index)}; }
 };
 
+// System colour indexes the forms use.
+inline constexpr int kColorMenu = 4;
+inline constexpr int kColorWindow = 5;
 inline constexpr int kColorHighlightText = 14;
+
+// Character sets, with the values of the Windows API.
+inline constexpr int kCharsetDefault = 1;
+inline constexpr int kCharsetEastEurope = 238;
 
 struct Font {
     std::string face = "MS Sans Serif";
     double points = 8.25;
     bool bold = false;
+    int charset = kCharsetDefault;
 };
 
 enum class Align { Left, Center };

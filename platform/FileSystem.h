@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/Status.h"
 
@@ -29,6 +30,29 @@ struct FileVersion {
     }
 };
 
+enum class DriveType { Unknown, Removable, Fixed, Remote, CdRom, RamDisk };
+
+// One drive of the machine, as the drive chooser lists it.
+struct DriveInfo {
+    char letter = 'C';       // upper case
+    DriveType type = DriveType::Unknown;
+    std::string label;       // the volume label; empty when it has none or cannot be read
+    bool readable = false;   // a medium is present and its root can be listed
+};
+
+// File attributes, with the values of the Windows API.
+enum : std::uint32_t {
+    kAttributeReadOnly = 0x01,
+    kAttributeHidden = 0x02,
+    kAttributeSystem = 0x04,
+    kAttributeDirectory = 0x10,
+};
+
+struct DirectoryEntry {
+    std::string name;  // the bare name, in the case the file system keeps it
+    std::uint32_t attributes = 0;
+};
+
 class FileSystem {
 public:
     virtual ~FileSystem() = default;
@@ -47,6 +71,16 @@ public:
     virtual std::unique_ptr<TextFileWriter> CreateTextFile(const std::string& path, Status& status) = 0;
     // The file's version resource, when it has one.
     virtual std::optional<FileVersion> VersionOf(const std::string& path) const = 0;
+
+    // The machine's drives, in letter order.
+    virtual std::vector<DriveInfo> Drives() const = 0;
+    // The directory the process keeps as current on the drive ("C:\KIT" for 'C'; the root when
+    // it has none of its own): a full path, ending in '\' only at the root. Fails when the drive
+    // cannot be read.
+    virtual Result<std::string> DriveCurrentDirectory(char letter) const = 0;
+    // Every entry of the directory but "." and "..", in no particular order. Fails when the
+    // directory cannot be read (missing, access denied, no medium).
+    virtual Result<std::vector<DirectoryEntry>> ListDirectory(const std::string& directory) const = 0;
 };
 
 }  // namespace qlr

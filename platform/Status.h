@@ -13,4 +13,13 @@ struct Status {
     static Status Fail(std::uint32_t code) { return Status{code == 0 ? 1u : code}; }
 };
 
+// A value, or the Status that says why there is none.
+template <typename T>
+struct Result {
+    Status status;
+    T value{};
+
+    bool ok() const { return status.ok(); }
+};
+
 }  // namespace qlr

@@ -3,6 +3,10 @@
 #include <cstdint>
 #include <string>
 
+namespace qlr::forms {
+class Form;
+}
+
 namespace qlr {
 
 // Message box styles and answers, with the values of the Windows API.
@@ -19,8 +23,13 @@ using WindowHandle = std::uintptr_t;
 class WindowSystem {
 public:
     virtual ~WindowSystem() = default;
-    // A modal message box; returns the answer (kIdOk, kIdYes, kIdNo).
+    // A modal message box over the active window; returns the answer (kIdOk, kIdYes, kIdNo).
     virtual int MsgBox(const std::string& text, const std::string& title, unsigned style) = 0;
+    // Shows the form as a modal window over the active one, and returns once the form has
+    // closed (forms::Form::Close) and its window is gone. Meanwhile the owner takes no input;
+    // afterwards it is active again, with the keyboard focus where it was. The form's Form_Load
+    // is not run here: its creator runs it.
+    virtual void ShowModal(forms::Form& form) = 0;
     // Handles every pending window event, waiting at most maxWaitMs for one to arrive first.
     virtual void ProcessEvents(std::uint32_t maxWaitMs) = 0;
     // Ends the program at once: no further event runs and nothing after this call executes.

@@ -64,10 +64,14 @@ REGEDIT4
 [HKEY_LOCAL_MACHINE\Software\Microsoft\Windows NT\CurrentVersion\AeDebug]
 "Debugger"=""
 
+[HKEY_LOCAL_MACHINE\Software\Wine\Drives]
+"d:"="cdrom"
+
 EOF
 }
 # Without a window manager every closing window costs about 2 s unless "Managed" is "N"; the two
-# crash settings make a crashing program end at once instead of waiting on a crash dialog.
+# crash settings make a crashing program end at once instead of waiting on a crash dialog. Drive
+# D: is a CD-ROM drive (with the link below) for the pickers' tests of a drive without a medium.
 
 _wine_env_import_reg() {  # file contents on stdin
     local file="$WINEPREFIX/drive_c/qlr-settings.reg"
@@ -87,6 +91,10 @@ _wine_env_make_prefix() {
     for link in "$WINEPREFIX"/drive_c/users/*/*; do
         if [ -L "$link" ]; then rm -f "$link" && mkdir -p "$link"; fi
     done
+    # D: a CD-ROM drive without a disc: its folder does not exist, so its root cannot be listed
+    # (error 3), while an existing empty folder would read as an empty disc. Wine takes the drives
+    # it has when its server starts.
+    ln -sfn ../no-medium "$WINEPREFIX/dosdevices/d:"
     mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
     cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
     _wine_env_settings | _wine_env_import_reg || { _wine_env_log "settings failed"; return 1; }

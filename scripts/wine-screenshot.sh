@@ -9,6 +9,8 @@
 #           found     the player's registry command (default): the main window
 #           missing   no registry command: the "Could Not Detect Winamp Dir" box
 #           running   the command and a running stand-in player: the question to close it
+#           dir       the main window's "&Browse": the install directory picker
+#           fil       the main window's "B&rowse": the default playlist picker, a file chosen
 set -uo pipefail
 cd "$(dirname "$0")/.."
 source scripts/wine-env.sh
@@ -21,19 +23,20 @@ while [ $# -gt 0 ]; do
     -B) build_dir=$2; shift 2 ;;
     -o) out_dir=$2; shift 2 ;;
     -f) fixture=$2; shift 2 ;;
-    *) sed -n '2,12p' "$0" >&2; exit 2 ;;
+    *) sed -n '2,14p' "$0" >&2; exit 2 ;;
     esac
 done
-case "$fixture" in found | missing | running) ;; *) echo "unknown fixture $fixture" >&2; exit 2 ;; esac
+case "$fixture" in found | missing | running | dir | fil) ;; *) echo "unknown fixture $fixture" >&2; exit 2 ;; esac
 
 wine_env_install_packages || exit 1
 if [ ! -f "$build_dir/CMakeCache.txt" ]; then
     timeout -k 5 300 cmake --preset win64 -B "$build_dir" -DQLR_BUILD_TESTS=ON >/dev/null || exit 1
 fi
-timeout -k 5 480 cmake --build "$build_dir" -j "$(nproc)" --target installer fakeamp holdwindow || exit 1
+timeout -k 5 480 cmake --build "$build_dir" -j "$(nproc)" --target installer fakeamp holdwindow holdpicker || exit 1
 installer=$(find "$build_dir" -name installer.exe -path '*installer/win32*' | head -1)
 fakeamp=$(find "$build_dir" -name fakeamp.exe | head -1)
 holdwindow=$(find "$build_dir" -name holdwindow.exe | head -1)
+holdpicker=$(find "$build_dir" -name holdpicker.exe | head -1)
 mkdir -p "$out_dir"
 
 run_dir=
@@ -49,7 +52,8 @@ shoot() {
     QLR_WINE_SCREEN="$((1024 * dpi / 96))x$((768 * dpi / 96))x24" wine_env_start "$run_dir" "$dpi" ||
         return 1
     local c="$WINEPREFIX/drive_c"
-    mkdir -p "$c/Program Files/Winamp/plugins" "$c/QLR Kit"
+    mkdir -p "$c/Program Files/Winamp/plugins" "$c/Program Files/Winamp/Skins" "$c/QLR Kit"
+    touch "$c/Program Files/Winamp/"{Morning.m3u,Evening.m3u,Jingles.pls,readme.txt}
     cp "$installer" "$c/QLR Kit/installer.exe"
     if [ "$fixture" != missing ]; then
         wine_env_run 30 reg add 'HKCR\Winamp.SkinZip\shell\install\command' /ve /f \
@@ -61,8 +65,14 @@ shoot() {
         player=$!
         sleep 1
     fi
-    wine_env_run 60 "$holdwindow" 'C:\QLR Kit\installer.exe' 'C:\QLR Kit' 'C:\ready.txt' \
-        'C:\release.txt' 30 &
+    case "$fixture" in
+    dir | fil)
+        wine_env_run 60 "$holdpicker" 'C:\QLR Kit\installer.exe' 'C:\QLR Kit' "$fixture" \
+            'C:\ready.txt' 'C:\release.txt' 30 & ;;
+    *)
+        wine_env_run 60 "$holdwindow" 'C:\QLR Kit\installer.exe' 'C:\QLR Kit' 'C:\ready.txt' \
+            'C:\release.txt' 30 & ;;
+    esac
     local holder=$! i
     for i in $(seq 1 200); do
         [ -f "$c/ready.txt" ] && break

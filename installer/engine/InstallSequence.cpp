@@ -14,10 +14,6 @@ namespace qlr {
 
 namespace {
 
-using Box = InstallTextBox;
-using Label = InstallLabel;
-using Button = InstallButton;
-
 struct Copy {
     const char* source;
     const char* target;
@@ -39,13 +35,9 @@ const Copy kPlugins[] = {
     {"in_line.dl_", "plugins\\IN_LINE.DLL"},
 };
 
-const char kNoDefaultList[] =
-    "You Must Specify A Default Playlist Or \"Quillora\" Will Not Work. If You Don't Have A "
-    "Default List Yet Quit This Installer, Create One And Try Again.";
-
 class Install {
 public:
-    Install(InstallView& view, InstallPlatform platform) : view_(view), platform_(platform) {}
+    Install(const InstallWindow& window, InstallPlatform platform) : window_(window), platform_(platform) {}
 
     void Run();
 
@@ -55,36 +47,36 @@ private:
                    const std::string& targetBase, bool keepNewerVersions);
     void ShowEnd();
 
-    InstallView& view_;
+    const InstallWindow& window_;
     InstallPlatform platform_;
     FailedSteps failed_;
 };
 
 void Install::Run() {
-    if (view_.Caption(Button::Command1) == kExitCaption) view_.EndProgram();
+    if (window_.Command1.Caption() == kExitCaption) window_.windows.EndProgram();
     if (!FieldsAccepted()) return;
 
-    view_.SetReadOnly(Box::Text1);
-    view_.SetReadOnly(Box::Text2);
-    const std::string savedPlaylist = view_.Text(Box::Text2);
+    window_.Text1.SetReadOnly(true);
+    window_.Text2.SetReadOnly(true);
+    const std::string savedPlaylist = window_.Text2.Text();
 
     // From here on a step that fails is recorded and the install goes on with the next one.
-    view_.SetEnabled(Button::Command1, false);
-    const std::string installDirectory = view_.Text(Box::Text1);
+    window_.Command1.SetEnabled(false);
+    const std::string installDirectory = window_.Text1.Text();
     Status made = platform_.files.MakeDirectory(installDirectory);
     // An install over an earlier one finds its directory in place: nothing failed.
     if (!made.ok() && platform_.files.IsDirectory(installDirectory)) made = Status::Ok();
     failed_.Check(made, "Make directory " + installDirectory);
     std::string targetBase = WithTrailingBackslash(installDirectory);
-    const std::string sourceBase = WithTrailingBackslash(view_.Caption(Label::instfrom));
+    const std::string sourceBase = WithTrailingBackslash(window_.instfrom.Caption());
 
-    view_.SetCaption(Label::Label4, "Status :");
-    view_.SetText(Box::Text1, "Installing ...");
-    view_.SetText(Box::Text2, "[Copying Files]");
-    view_.SetCaption(Label::Label5, "Details :");
-    view_.SetEnabled(Button::Command4, false);
-    view_.SetEnabled(Button::Command3, false);
-    view_.Pause(1500);  // lets the window paint the new texts
+    window_.Label4.SetCaption("Status :");
+    window_.Text1.SetText("Installing ...");
+    window_.Text2.SetText("[Copying Files]");
+    window_.Label5.SetCaption("Details :");
+    window_.Command4.SetEnabled(false);
+    window_.Command3.SetEnabled(false);
+    window_.Pause(1500);  // lets the window paint the new texts
 
     const std::string installBase = targetBase;
     CopyFiles(std::begin(kProgramFiles), std::end(kProgramFiles), sourceBase, targetBase, false);
@@ -96,10 +88,10 @@ void Install::Run() {
     // Shared system files: a newer version already in place is kept.
     CopyFiles(std::begin(kSystemFiles), std::end(kSystemFiles), sourceBase, targetBase, true);
 
-    targetBase = WithTrailingBackslash(view_.Caption(Label::wnpdir));
+    targetBase = WithTrailingBackslash(window_.wnpdir.Caption());
     CopyFiles(std::begin(kPlugins), std::end(kPlugins), sourceBase, targetBase, false);
 
-    view_.SetText(Box::Text2, "[Writing Program Configuration]");
+    window_.Text2.SetText("[Writing Program Configuration]");
     WriteConfigFiles(platform_.files, targetBase, savedPlaylist, failed_);
     WriteWinampSettings(platform_.ini, targetBase + "winamp.ini", failed_);
 
@@ -111,7 +103,7 @@ void Install::Run() {
     } else {
         Status linked = CreateLink({platform_.shell, platform_.files}, 0, "Quillora",
                                    installBase + "qlr111.exe", "CTRL+SHIFT+W",
-                                   installBase + "qlr111.exe,0", view_.Caption(Label::wnpdir), "",
+                                   installBase + "qlr111.exe,0", window_.wnpdir.Caption(), "",
                                    1, &linkPath);
         failed_.Check(linked, "Create shortcut " + linkPath);
     }
@@ -120,12 +112,12 @@ void Install::Run() {
 }
 
 bool Install::FieldsAccepted() {
-    if (view_.Text(Box::Text2).size() < 7) {
-        view_.MsgBox(kNoDefaultList, "No Default List", kMbOk | kMbIconError);
+    if (window_.Text2.Text().size() < 7) {
+        window_.windows.MsgBox(kNoDefaultListText, kNoDefaultListTitle, kMbOk | kMbIconError);
         return false;
     }
-    if (view_.Text(Box::Text1).size() < 3) {
-        view_.MsgBox("You Must Specify A Directory To Install In !", kInstallerTitle,
+    if (window_.Text1.Text().size() < 3) {
+        window_.windows.MsgBox("You Must Specify A Directory To Install In !", kInstallerTitle,
                      kMbOk | kMbIconError);
         return false;
     }
@@ -151,25 +143,25 @@ void Install::CopyFiles(const Copy* first, const Copy* last, const std::string& 
 void Install::ShowEnd() {
     const std::size_t failures = failed_.Count();
     if (failures == 0) {
-        view_.SetText(Box::Text1, "Quillora Installed !");
-        view_.SetText(Box::Text2, "[All Done]");
+        window_.Text1.SetText("Quillora Installed !");
+        window_.Text2.SetText("[All Done]");
     } else {
-        view_.SetText(Box::Text1, "Quillora Installed With Errors !");
-        view_.SetText(Box::Text2, "[Steps Failed : " + std::to_string(failures) + "]");
+        window_.Text1.SetText("Quillora Installed With Errors !");
+        window_.Text2.SetText("[Steps Failed : " + std::to_string(failures) + "]");
     }
-    view_.SetEnabled(Button::Command2, false);
-    view_.SetEnabled(Button::Command3, false);
-    view_.SetEnabled(Button::Command4, false);
-    view_.SetCaption(Button::Command2, "Done Installing");
-    view_.SetCaption(Button::Command1, kExitCaption);
-    view_.SetEnabled(Button::Command1, true);
+    window_.Command2.SetEnabled(false);
+    window_.Command3.SetEnabled(false);
+    window_.Command4.SetEnabled(false);
+    window_.Command2.SetCaption("Done Installing");
+    window_.Command1.SetCaption(kExitCaption);
+    window_.Command1.SetEnabled(true);
     // The window is in its Done state behind the report.
     if (failures != 0)
-        view_.MsgBox(ListAtMost(failed_.Lines()), kInstallerTitle, kMbOk | kMbIconError);
+        window_.windows.MsgBox(ListAtMost(failed_.Lines()), kInstallerTitle, kMbOk | kMbIconError);
 }
 
 }  // namespace
 
-void RunInstall(InstallView& view, InstallPlatform platform) { Install(view, platform).Run(); }
+void RunInstall(const InstallWindow& window, InstallPlatform platform) { Install(window, platform).Run(); }
 
 }  // namespace qlr

@@ -1,36 +1,34 @@
 #pragma once
 // The install button's procedure: checks the two fields, makes the install directory, copies the
 // kit's ten files, writes the scheduler's configuration and the player's settings, creates the
-// desktop shortcut, and ends in the Done state. It works on the main window only through
-// InstallView, so it runs the same with the real window and with a recording one.
+// desktop shortcut, and ends in the Done state. It works on the main window's controls, so it
+// runs the same whether a real window or a recording view shows them.
+#include <functional>
 #include <string>
 
+#include "forms/Controls.h"
 #include "platform/FileSystem.h"
 #include "platform/IniFilez.h"
 #include "platform/Shell.h"
+#include "platform/WindowSystem.h"
 
 namespace qlr {
 
-// The main window's controls the install works with, by their names there.
-enum class InstallTextBox { Text1, Text2 };
-enum class InstallLabel { Label4, Label5, instfrom, wnpdir };
-enum class InstallButton { Command1, Command2, Command3, Command4 };
-
-class InstallView {
-public:
-    virtual ~InstallView() = default;
-    virtual std::string Text(InstallTextBox box) const = 0;
-    virtual void SetText(InstallTextBox box, const std::string& text) = 0;
-    virtual void SetReadOnly(InstallTextBox box) = 0;
-    virtual std::string Caption(InstallLabel label) const = 0;
-    virtual void SetCaption(InstallLabel label, const std::string& caption) = 0;
-    virtual std::string Caption(InstallButton button) const = 0;
-    virtual void SetCaption(InstallButton button, const std::string& caption) = 0;
-    virtual void SetEnabled(InstallButton button, bool enabled) = 0;
+// The main window's controls the install works with, by their names there, and its pause.
+struct InstallWindow {
+    forms::TextBox& Text1;
+    forms::TextBox& Text2;
+    forms::Label& Label4;
+    forms::Label& Label5;
+    forms::Label& instfrom;
+    forms::Label& wnpdir;
+    forms::Button& Command1;
+    forms::Button& Command2;
+    forms::Button& Command3;
+    forms::Button& Command4;
+    WindowSystem& windows;  // the window's message boxes, and the end of the program
     // Waits, letting the window paint and handle its events.
-    virtual void Pause(double milliseconds) = 0;
-    virtual int MsgBox(const std::string& text, const std::string& title, unsigned style) = 0;
-    [[noreturn]] virtual void EndProgram() = 0;
+    std::function<void(double milliseconds)> Pause;
 };
 
 struct InstallPlatform {
@@ -41,9 +39,14 @@ struct InstallPlatform {
 
 inline constexpr const char* kExitCaption = "E&xit";
 inline constexpr const char* kInstallerTitle = "QLR 1.10 Installer";
+// The box of a default playlist that is missing or too short, here and in the playlist picker.
+inline constexpr const char* kNoDefaultListText =
+    "You Must Specify A Default Playlist Or \"Quillora\" Will Not Work. If You Don't Have A "
+    "Default List Yet Quit This Installer, Create One And Try Again.";
+inline constexpr const char* kNoDefaultListTitle = "No Default List";
 
 // One click of the install button. After a completed install the button reads "E&xit" and the
 // click ends the program.
-void RunInstall(InstallView& view, InstallPlatform platform);
+void RunInstall(const InstallWindow& window, InstallPlatform platform);
 
 }  // namespace qlr

@@ -2,11 +2,12 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 
 #include "common/Paths.h"
 #include "installer/engine/InstallSequence.h"
 #include "installer/registry/RegistryMethods.h"
+#include "installer/ui/Dir.h"
+#include "installer/ui/Fil.h"
 #include "installer/ui/InstallerIds.h"
 #include "installer/ui/WinampControl.h"
 
@@ -32,60 +33,17 @@ const char kDescription[] =
     "Tried on Windows 95, 98, ME, NT 4.0, 2000 and XP.\r\n\r\n"
     "Thank you for choosing Quillora!";
 
-// The install sequence's view of this window.
-class InstallerView : public InstallView {
-public:
-    InstallerView(Installer& form, WindowSystem& windows) : form_(form), windows_(windows) {}
-
-    std::string Text(InstallTextBox box) const override { return TextBox(box).Text(); }
-    void SetText(InstallTextBox box, const std::string& text) override { TextBox(box).SetText(text); }
-    void SetReadOnly(InstallTextBox box) override { TextBox(box).SetReadOnly(true); }
-    std::string Caption(InstallLabel label) const override { return Label(label).Caption(); }
-    void SetCaption(InstallLabel label, const std::string& caption) override {
-        Label(label).SetCaption(caption);
+// Presets a picker's directory list at the directory and shows the picker modally. A directory
+// that cannot be set gives way to "c:\", once; when even that cannot be set, to the first drive
+// that can be read.
+void Browse(forms::Form& picker, forms::DirList& directories, const forms::DriveList& drives,
+            const std::string& directory, WindowSystem& windows) {
+    if (!directories.SetPath(directory).ok() && !directories.SetPath("c:\\").ok()) {
+        for (const DriveInfo& drive : drives.Drives())
+            if (drive.readable && directories.SetPath(std::string{drive.letter, ':', '\\'}).ok()) break;
     }
-    std::string Caption(InstallButton button) const override { return Button(button).Caption(); }
-    void SetCaption(InstallButton button, const std::string& caption) override {
-        Button(button).SetCaption(caption);
-    }
-    void SetEnabled(InstallButton button, bool enabled) override {
-        Button(button).SetEnabled(enabled);
-    }
-    void Pause(double milliseconds) override { form_.Pause(milliseconds); }
-    int MsgBox(const std::string& text, const std::string& title, unsigned style) override {
-        return windows_.MsgBox(text, title, style);
-    }
-    [[noreturn]] void EndProgram() override {
-        windows_.EndProgram();
-        std::abort();  // not reached; the compiler cannot see through the virtual call
-    }
-
-private:
-    forms::TextBox& TextBox(InstallTextBox box) const {
-        return box == InstallTextBox::Text1 ? form_.Text1 : form_.Text2;
-    }
-    forms::Label& Label(InstallLabel label) const {
-        switch (label) {
-            case InstallLabel::Label4: return form_.Label4;
-            case InstallLabel::Label5: return form_.Label5;
-            case InstallLabel::instfrom: return form_.instfrom;
-            case InstallLabel::wnpdir: break;
-        }
-        return form_.wnpdir;
-    }
-    forms::Button& Button(InstallButton button) const {
-        switch (button) {
-            case InstallButton::Command1: return form_.Command1;
-            case InstallButton::Command2: return form_.Command2;
-            case InstallButton::Command3: return form_.Command3;
-            case InstallButton::Command4: break;
-        }
-        return form_.Command4;
-    }
-
-    Installer& form_;
-    WindowSystem& windows_;
-};
+    windows.ShowModal(picker);
+}
 
 const std::string kVersionText = "QLR Version : 1.11c Release 4  [20th March 2003]" +
                                  std::string(48, ' ') + "Installer Version : 1.00";
@@ -161,9 +119,13 @@ void Installer::Form_Load() {
     Text1.SetText(Text1.Text() + "\\qlr111");
 }
 
+InstallWindow Installer::InstallControls() {
+    return {Text1,    Text2,    Label4,   Label5,   instfrom,         wnpdir,
+            Command1, Command2, Command3, Command4, services_.windows, [this](double ms) { Pause(ms); }};
+}
+
 void Installer::Command1_Click() {
-    InstallerView view(*this, services_.windows);
-    RunInstall(view, {services_.files, services_.ini, services_.shell});
+    RunInstall(InstallControls(), {services_.files, services_.ini, services_.shell});
 }
 
 void Installer::Command2_Click() {
@@ -172,9 +134,16 @@ void Installer::Command2_Click() {
         services_.windows.EndProgram();
 }
 
-void Installer::Command3_Click() {}
+// Each opening starts afresh: the picker lives for this click only.
+void Installer::Command3_Click() {
+    Fil picker(services_.windows, services_.files, Text2);
+    Browse(picker, picker.Dir1, picker.Drive1, wnpdir.Caption(), services_.windows);
+}
 
-void Installer::Command4_Click() {}
+void Installer::Command4_Click() {
+    Dir picker(services_.windows, services_.files, Text1);
+    Browse(picker, picker.Dir1, picker.Drive1, wnpdir.Caption(), services_.windows);
+}
 
 void Installer::Pause(double milliseconds) {
     if (std::isnan(milliseconds)) milliseconds = 0;

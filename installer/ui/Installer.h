@@ -1,6 +1,7 @@
 #pragma once
 // The installer's main window: its controls, its start-up and its button procedures.
 #include "forms/Controls.h"
+#include "installer/engine/InstallSequence.h"
 #include "platform/FileSystem.h"
 #include "platform/IniFilez.h"
 #include "platform/Registry.h"
@@ -45,8 +46,12 @@ public:
     // click ends the program.
     void Command1_Click();
     void Command2_Click();
+    // The browse buttons: open the playlist picker (Command3) or the install directory picker
+    // (Command4) at the player's directory, modally.
     void Command3_Click();
     void Command4_Click();
+    // The controls the install works with, and this window's pause.
+    InstallWindow InstallControls();
     // Returns after the given time, handling window events meanwhile.
     void Pause(double milliseconds);
 

@@ -1,5 +1,5 @@
 #pragma once
-// Control identifiers of the installer's main window. The end-to-end tests find controls by them.
+// Control identifiers and titles of the installer's windows. The end-to-end tests find them by these.
 namespace qlr::installer_ids {
 
 enum : int {
@@ -20,3 +20,36 @@ enum : int {
 };
 
 }  // namespace qlr::installer_ids
+
+// The install directory picker.
+namespace qlr::dir_ids {
+
+inline constexpr const char* kTitle = "Select Winamp Directory";
+
+enum : int {
+    Drive1 = 200,
+    Dir1 = 201,
+    Label1 = 202,
+    Command1 = 203,  // "&OK"
+    Command2 = 204,  // "&Cancel"
+};
+
+}  // namespace qlr::dir_ids
+
+// The default playlist picker.
+namespace qlr::fil_ids {
+
+inline constexpr const char* kTitle = "Select Default Playlist";
+
+enum : int {
+    Drive1 = 300,
+    Dir1 = 301,
+    File1 = 302,
+    Text1 = 303,     // the chosen file's full path, read-only
+    Command1 = 304,  // "&OK"
+    Command2 = 305,  // "&Cancel"
+    Label1 = 306,
+    Text2 = 307,     // the pattern list
+};
+
+}  // namespace qlr::fil_ids

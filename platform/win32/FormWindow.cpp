@@ -1,15 +1,16 @@
 #include "platform/win32/FormWindow.h"
 
-#include <algorithm>
-#include <climits>
 #include <utility>
+
+#include "forms/Geometry.h"
+#include "platform/win32/GdiScope.h"
+#include "platform/win32/controls/RealiseControl.h"
 
 namespace qlr::win32 {
 
 namespace {
 
 const char kFormClass[] = "QuilloraForm";
-const char kPictureClass[] = "QuilloraPicture";
 const DWORD kFormStyle = WS_POPUP | WS_DLGFRAME | WS_CLIPCHILDREN;
 const DWORD kFormExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 
@@ -24,9 +25,8 @@ UINT DpiOf(HWND hwnd) {
     auto getDpiForWindow = User32Function<UINT(WINAPI*)(HWND)>("GetDpiForWindow");
     if (getDpiForWindow && hwnd)
         if (UINT dpi = getDpiForWindow(hwnd)) return dpi;
-    HDC screen = GetDC(nullptr);
-    int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
+    WindowDC screen(nullptr);
+    int dpi = GetDeviceCaps(screen.get(), LOGPIXELSY);
     return dpi > 0 ? UINT(dpi) : 96;
 }
 
@@ -37,296 +37,171 @@ void AdjustForDpi(RECT& rect, UINT dpi) {
         AdjustWindowRectEx(&rect, kFormStyle, FALSE, kFormExStyle);
 }
 
-COLORREF ColorOf(const forms::Color& color, int fallbackIndex) {
-    switch (color.kind) {
-        case forms::Color::Kind::Rgb: return COLORREF(color.value);
-        case forms::Color::Kind::System: return GetSysColor(int(color.value));
-        default: return GetSysColor(fallbackIndex);
-    }
-}
+forms::Area AreaOf(const RECT& r) { return {int(r.left), int(r.top), int(r.right), int(r.bottom)}; }
 
-int CALLBACK NoteFamily(const LOGFONTA*, const TEXTMETRICA*, DWORD, LPARAM found) {
-    *reinterpret_cast<bool*>(found) = true;
-    return 0;
-}
-
-bool FontInstalled(const char* face) {
-    LOGFONTA query{};
-    query.lfCharSet = DEFAULT_CHARSET;
-    lstrcpynA(query.lfFaceName, face, LF_FACESIZE);
-    bool found = false;
-    HDC screen = GetDC(nullptr);
-    EnumFontFamiliesExA(screen, &query, NoteFamily, reinterpret_cast<LPARAM>(&found), 0);
-    ReleaseDC(nullptr, screen);
-    return found;
-}
-
-// "MS Sans Serif" is a bitmap font on Windows; its outline twin stays sharp at any scale.
-std::string OutlineFace(const std::string& face) {
-    if (face == "MS Sans Serif" && FontInstalled("Microsoft Sans Serif")) return "Microsoft Sans Serif";
-    return face;
-}
-
-void RegisterClasses(HINSTANCE instance, WNDPROC formProc, WNDPROC pictureProc) {
-    WNDCLASSEXA form{};
-    form.cbSize = sizeof form;
-    form.lpfnWndProc = formProc;
-    form.hInstance = instance;
-    form.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    form.lpszClassName = kFormClass;
-    RegisterClassExA(&form);
-
-    WNDCLASSEXA picture = form;
-    picture.style = CS_HREDRAW | CS_VREDRAW;
-    picture.lpfnWndProc = pictureProc;
-    picture.lpszClassName = kPictureClass;
-    RegisterClassExA(&picture);
+HICON LoadIconSized(HINSTANCE instance, const std::string& name, int sizeMetric) {
+    const int size = GetSystemMetrics(sizeMetric);
+    return static_cast<HICON>(LoadImageA(instance, name.c_str(), IMAGE_ICON, size, size, 0));
 }
 
 }  // namespace
 
-FormWindow::FormWindow(forms::Form& form, HINSTANCE instance, ArtworkPainter painter)
-    : form_(form), instance_(instance), painter_(std::move(painter)) {}
-
-FormWindow::~FormWindow() {
-    for (forms::Control* control : form_.Controls()) control->AttachView(nullptr);
-    if (hwnd_) DestroyWindow(hwnd_);
-    if (owner_) DestroyWindow(owner_);
+FormWindow::FormWindow(forms::Form& form, HINSTANCE instance, ArtworkPainter painter, HWND owner)
+    : form_(form), owner_(owner) {
+    context_.instance = instance;
+    context_.painter = std::move(painter);
 }
 
+FormWindow::~FormWindow() = default;
+
 bool FormWindow::Create() {
-    RegisterClasses(instance_, WindowProc, PictureProc);
-    background_.reset(CreateSolidBrush(ColorOf(form_.background, COLOR_BTNFACE)));
-    if (!form_.showInTaskbar)
-        owner_ = CreateWindowExA(0, "STATIC", form_.Title().c_str(), WS_POPUP, 0, 0, 0, 0, nullptr,
-                                 nullptr, instance_, nullptr);
-    hwnd_ = CreateWindowExA(kFormExStyle, kFormClass, form_.Title().c_str(), kFormStyle, 0, 0, 0, 0,
-                            owner_, nullptr, instance_, this);
+    WNDCLASSEXA frame{};
+    frame.cbSize = sizeof frame;
+    if (!GetClassInfoExA(context_.instance, kFormClass, &frame)) {
+        frame.lpfnWndProc = WindowProc;
+        frame.hInstance = context_.instance;
+        frame.hCursor = LoadCursor(nullptr, IDC_ARROW);
+        frame.lpszClassName = kFormClass;
+        RegisterClassExA(&frame);
+    }
+    background_.reset(CreateSolidBrush(ColorOf(form_.background, GetSysColor(COLOR_BTNFACE))));
+    context_.background = static_cast<HBRUSH>(background_.get());
+    HWND owner = owner_;
+    if (!owner && !form_.showInTaskbar) {
+        hiddenOwner_.reset(CreateWindowExA(0, "STATIC", form_.Title().c_str(), WS_POPUP, 0, 0, 0,
+                                           0, nullptr, nullptr, context_.instance, nullptr));
+        owner = hiddenOwner_.get();
+    }
+    CreateWindowExA(kFormExStyle, kFormClass, form_.Title().c_str(), kFormStyle, 0, 0, 0, 0, owner,
+                    nullptr, context_.instance, this);
     if (!hwnd_) return false;
+    context_.frame = hwnd_.get();
     if (!form_.icon.empty()) {
-        auto big = LoadImageA(instance_, form_.icon.c_str(), IMAGE_ICON, GetSystemMetrics(SM_CXICON),
-                              GetSystemMetrics(SM_CYICON), 0);
-        auto small = LoadImageA(instance_, form_.icon.c_str(), IMAGE_ICON,
-                                GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0);
-        SendMessageA(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
-        SendMessageA(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
+        bigIcon_.reset(LoadIconSized(context_.instance, form_.icon, SM_CXICON));
+        smallIcon_.reset(LoadIconSized(context_.instance, form_.icon, SM_CXSMICON));
+        SendMessageA(hwnd_.get(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_.get()));
+        SendMessageA(hwnd_.get(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.get()));
     }
+    fonts_ = std::make_unique<FontCache>(DpiOf(hwnd_.get()));
+    context_.fonts = fonts_.get();
+    // Created in the form's order, which makes it the tab order.
     for (forms::Control* control : form_.Controls()) {
-        children_[control->Id()] = CreateChild(*control);
-        control->AttachView(this);
+        controls_.push_back(RealiseControl(*control, context_));
+        if (!controls_.back() || !controls_.back()->Create()) return false;
     }
-    Layout(DpiOf(hwnd_));
+    Layout(fonts_->Dpi());
     return true;
 }
 
-HWND FormWindow::CreateChild(forms::Control& control) {
-    const char* windowClass = "STATIC";
-    std::string text;
-    DWORD style = WS_CHILD | (control.Visible() ? WS_VISIBLE : 0) |
-                  (control.Enabled() ? 0 : WS_DISABLED) | (control.tabStop ? WS_TABSTOP : 0);
-    DWORD exStyle = 0;
-    switch (control.kind()) {
-        case forms::Kind::Label:
-            // Drawn here, so that colours and line breaks are the same on every system.
-            text = static_cast<forms::Label&>(control).Caption();
-            style |= SS_NOPREFIX | SS_OWNERDRAW;
-            break;
-        case forms::Kind::TextBox: {
-            auto& box = static_cast<forms::TextBox&>(control);
-            windowClass = "EDIT";
-            text = box.Text();
-            style |= ES_AUTOHSCROLL | (box.ReadOnly() ? ES_READONLY : 0);
-            exStyle = WS_EX_CLIENTEDGE;
-            break;
-        }
-        case forms::Kind::Button: {
-            auto& button = static_cast<forms::Button&>(control);
-            windowClass = "BUTTON";
-            text = button.Caption();
-            style |= button.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
-            break;
-        }
-        case forms::Kind::PictureBox:
-            windowClass = kPictureClass;
-            exStyle = WS_EX_CLIENTEDGE;
-            break;
-    }
-    return CreateWindowExA(exStyle, windowClass, text.c_str(), style, 0, 0, 0, 0, hwnd_,
-                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.Id())), instance_,
-                           this);
-}
-
 void FormWindow::Layout(UINT dpi) {
-    dpi_ = dpi;
-    auto scale = [dpi](int pixels) { return MulDiv(pixels, int(dpi), 96); };
-    for (forms::Control* control : form_.Controls()) {
-        HWND child = children_[control->Id()];
-        const forms::Rect& r = control->Bounds();
-        // Edges are scaled, not sizes: controls that touch at 96 dpi still touch at any scale.
-        const int left = scale(r.left), top = scale(r.top);
-        SetWindowPos(child, nullptr, left, top, scale(r.left + r.width) - left,
-                     scale(r.top + r.height) - top, SWP_NOZORDER | SWP_NOACTIVATE);
-        SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(control->font)), TRUE);
-        FitLabel(*control);
+    // At a new DPI the old fonts stay until every control has its new one.
+    std::unique_ptr<FontCache> old;
+    if (dpi != fonts_->Dpi()) {
+        old = std::exchange(fonts_, std::make_unique<FontCache>(dpi));
+        context_.fonts = fonts_.get();
     }
-    RECT frame{0, 0, scale(form_.ClientWidth()), scale(form_.ClientHeight())};
+    for (auto& control : controls_) control->Layout();
+    RECT frame{0, 0, forms::Scale(form_.ClientWidth(), dpi), forms::Scale(form_.ClientHeight(), dpi)};
     AdjustForDpi(frame, dpi);
-    SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+    SetWindowPos(hwnd_.get(), nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-int FormWindow::TextWidth(HDC dc, const std::string& text) {
-    SIZE size{};
-    GetTextExtentPoint32A(dc, text.c_str(), int(text.size()), &size);
-    return size.cx;
-}
-
-void FormWindow::FitLabel(const forms::Control& control) {
-    if (control.kind() != forms::Kind::Label || !static_cast<const forms::Label&>(control).autoSize)
-        return;
-    HWND child = children_[control.Id()];
-    HDC dc = GetDC(child);
-    HGDIOBJ old = SelectObject(dc, FontFor(control.font));
-    int width = TextWidth(dc, static_cast<const forms::Label&>(control).Caption());
-    SelectObject(dc, old);
-    ReleaseDC(child, dc);
-    RECT r;
-    GetClientRect(child, &r);
-    SetWindowPos(child, nullptr, 0, 0, width + 1, r.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    InvalidateRect(hwnd_, nullptr, TRUE);
-}
-
-void FormWindow::DrawLabel(const DRAWITEMSTRUCT& item) {
-    auto* label = static_cast<forms::Label*>(form_.Find(int(item.CtlID)));
-    if (!label) return;
-    HDC dc = item.hDC;
-    const RECT& r = item.rcItem;
-    FillRect(dc, &r, static_cast<HBRUSH>(background_.get()));
-    HGDIOBJ old = SelectObject(dc, FontFor(label->font));
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, ColorOf(label->foreground, COLOR_BTNTEXT));
-    TEXTMETRICA metrics{};
-    GetTextMetricsA(dc, &metrics);
-    const int available = label->autoSize ? INT_MAX : r.right - r.left;
-    int top = r.top;
-    for (const std::string& line :
-         forms::WrapText(label->Caption(), available, [dc](const std::string& t) { return TextWidth(dc, t); })) {
-        RECT lineRect{r.left, top, r.right, top + metrics.tmHeight};
-        UINT align = label->align == forms::Align::Center ? DT_CENTER : DT_LEFT;
-        DrawTextA(dc, line.c_str(), int(line.size()), &lineRect, align | DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP);
-        top += metrics.tmHeight;
-        if (top >= r.bottom) break;
+void FormWindow::Place() {
+    RECT window;
+    GetWindowRect(hwnd_.get(), &window);
+    const int width = window.right - window.left, height = window.bottom - window.top;
+    const bool overOwner = form_.placement == forms::Placement::CenterOwner && owner_;
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoA(MonitorFromWindow(overOwner ? owner_ : hwnd_.get(), MONITOR_DEFAULTTOPRIMARY),
+                    &monitor);
+    forms::Point corner;
+    if (overOwner) {
+        RECT owner;
+        GetWindowRect(owner_, &owner);
+        corner = forms::CenterOver(width, height, AreaOf(owner), AreaOf(monitor.rcWork));
+    } else {
+        corner = forms::CenterOn(width, height, AreaOf(monitor.rcWork));
     }
-    SelectObject(dc, old);
-}
-
-HFONT FormWindow::FontFor(const forms::Font& font) {
-    const int height = -MulDiv(int(font.points * 100 + 0.5), int(dpi_), 7200);
-    UniqueGdi& slot = fonts_[{font.face, height, font.bold}];
-    if (!slot)
-        slot.reset(CreateFontA(height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
-                               DEFAULT_CHARSET, OUT_TT_PRECIS, CLIP_DEFAULT_PRECIS,
-                               CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_SWISS,
-                               OutlineFace(font.face).c_str()));
-    return static_cast<HFONT>(slot.get());
+    SetWindowPos(hwnd_.get(), nullptr, corner.x, corner.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void FormWindow::Show() {
-    RECT window;
-    GetWindowRect(hwnd_, &window);
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    GetMonitorInfoA(MonitorFromWindow(hwnd_, MONITOR_DEFAULTTOPRIMARY), &monitor);
-    const RECT& area = monitor.rcWork;
-    const int width = window.right - window.left, height = window.bottom - window.top;
-    // Centred, but never with its top left corner off the screen.
-    const int left = area.left + (std::max)(0L, (area.right - area.left - width) / 2);
-    const int top = area.top + (std::max)(0L, (area.bottom - area.top - height) / 2);
-    SetWindowPos(hwnd_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    Place();
     // Moving to another monitor may have changed the DPI.
-    if (UINT dpi = DpiOf(hwnd_); dpi != dpi_) Layout(dpi);
-    ShowWindow(hwnd_, SW_SHOWNORMAL);
-    SetForegroundWindow(hwnd_);
-    if (HWND first = GetNextDlgTabItem(hwnd_, nullptr, FALSE)) SetFocus(first);
-    UpdateWindow(hwnd_);
+    if (UINT dpi = DpiOf(hwnd_.get()); dpi != fonts_->Dpi()) Layout(dpi);
+    ShowWindow(hwnd_.get(), SW_SHOWNORMAL);
+    SetForegroundWindow(hwnd_.get());
+    if (HWND first = GetNextDlgTabItem(hwnd_.get(), nullptr, FALSE)) SetFocus(first);
+    UpdateWindow(hwnd_.get());
 }
 
-void FormWindow::Refresh(const forms::Control& control) {
-    HWND child = children_[control.Id()];
-    if (!child) return;
-    updating_ = true;
-    switch (control.kind()) {
-        case forms::Kind::Label:
-            SetWindowTextA(child, static_cast<const forms::Label&>(control).Caption().c_str());
-            FitLabel(control);
-            break;
-        case forms::Kind::TextBox: {
-            auto& box = static_cast<const forms::TextBox&>(control);
-            SetWindowTextA(child, box.Text().c_str());
-            SendMessageA(child, EM_SETREADONLY, box.ReadOnly(), 0);
-            break;
-        }
-        case forms::Kind::Button:
-            SetWindowTextA(child, static_cast<const forms::Button&>(control).Caption().c_str());
-            break;
-        case forms::Kind::PictureBox: break;
-    }
-    const bool enabled = control.Enabled();
-    if (!enabled && GetFocus() == child) {
-        // A disabled control cannot keep the keyboard focus: hand it on.
-        HWND next = GetNextDlgTabItem(hwnd_, child, FALSE);
-        SetFocus(next && next != child ? next : hwnd_);
-    }
-    if (bool(IsWindowEnabled(child)) != enabled) EnableWindow(child, enabled);
-    if (bool(IsWindowVisible(child)) != control.Visible())
-        ShowWindow(child, control.Visible() ? SW_SHOWNA : SW_HIDE);
-    updating_ = false;
+ControlWindow* FormWindow::ById(int id) const {
+    for (const auto& control : controls_)
+        if (control->Model().Id() == id) return control.get();
+    return nullptr;
 }
 
-int FormWindow::DefaultButtonId() const {
+ControlWindow* FormWindow::ByHandle(HWND window) const {
+    for (const auto& control : controls_)
+        if (control->Owns(window)) return control.get();
+    return nullptr;
+}
+
+int FormWindow::ButtonId(bool forms::Button::*role) const {
     for (forms::Control* control : form_.Controls())
-        if (control->kind() == forms::Kind::Button && static_cast<forms::Button*>(control)->isDefault)
+        if (control->kind() == forms::Kind::Button && static_cast<forms::Button*>(control)->*role)
             return control->Id();
     return 0;
 }
 
 void FormWindow::OnCommand(int id, int code, HWND child) {
-    forms::Control* control = child ? form_.Find(id) : nullptr;
-    if (!control) return;
-    if (control->kind() == forms::Kind::Button && code == BN_CLICKED) {
-        static_cast<forms::Button*>(control)->Click();
-    } else if (control->kind() == forms::Kind::TextBox && code == EN_CHANGE && !updating_) {
-        std::string text(size_t(GetWindowTextLengthA(child)) + 1, '\0');
-        text.resize(size_t(GetWindowTextA(child, text.data(), int(text.size()))));
-        static_cast<forms::TextBox*>(control)->TextEditedByUser(text);
+    // Esc: the dialog keys send IDCANCEL, which presses the form's cancel button.
+    if (id == IDCANCEL && !child) {
+        if (auto* cancel = static_cast<forms::Button*>(form_.Find(ButtonId(&forms::Button::isCancel))))
+            cancel->Click();
+        return;
     }
+    if (ControlWindow* control = child ? ById(id) : nullptr) control->OnCommand(code);
 }
 
-LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT FormWindow::HandleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_COMMAND:
             OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
             return 0;
-        case WM_DRAWITEM:
-            DrawLabel(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        case WM_DRAWITEM: {
+            const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+            if (ControlWindow* control = ById(int(item.CtlID))) control->OnDrawItem(item);
             return TRUE;
+        }
+        case WM_MEASUREITEM: {
+            auto& item = *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+            if (ControlWindow* control = ById(int(item.CtlID))) control->OnMeasureItem(item);
+            return TRUE;
+        }
         case WM_CTLCOLORBTN:
-            return reinterpret_cast<LRESULT>(background_.get());
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLORLISTBOX:
+            if (ControlWindow* control = ByHandle(reinterpret_cast<HWND>(lParam)))
+                if (HBRUSH brush = control->OnColor(reinterpret_cast<HDC>(wParam)))
+                    return reinterpret_cast<LRESULT>(brush);
+            return DefWindowProcA(hwnd, message, wParam, lParam);
         case WM_ERASEBKGND: {
             RECT client;
-            GetClientRect(hwnd_, &client);
-            FillRect(reinterpret_cast<HDC>(wParam), &client, static_cast<HBRUSH>(background_.get()));
+            GetClientRect(hwnd, &client);
+            FillRect(reinterpret_cast<HDC>(wParam), &client, context_.background);
             return 1;
         }
         case DM_GETDEFID:
-            if (int id = DefaultButtonId()) return MAKELRESULT(id, DC_HASDEFID);
+            if (int id = ButtonId(&forms::Button::isDefault)) return MAKELRESULT(id, DC_HASDEFID);
             return 0;
         case WM_DPICHANGED: {
-            auto old = std::move(fonts_);
-            fonts_.clear();
             Layout(HIWORD(wParam));
             const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
-            SetWindowPos(hwnd_, nullptr, suggested->left, suggested->top,
+            SetWindowPos(hwnd, nullptr, suggested->left, suggested->top,
                          suggested->right - suggested->left, suggested->bottom - suggested->top,
                          SWP_NOZORDER | SWP_NOACTIVATE);
             return 0;
@@ -334,47 +209,31 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CLOSE:
             return 0;  // the window closes only through its own buttons
         default:
-            return DefWindowProcA(hwnd_, message, wParam, lParam);
+            return DefWindowProcA(hwnd, message, wParam, lParam);
     }
 }
 
 LRESULT CALLBACK FormWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
         auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
-        SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-        reinterpret_cast<FormWindow*>(create->lpCreateParams)->hwnd_ = hwnd;
+        auto* self = reinterpret_cast<FormWindow*>(create->lpCreateParams);
+        SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        self->hwnd_.reset(hwnd);
     }
     auto* self = reinterpret_cast<FormWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
     if (!self) return DefWindowProcA(hwnd, message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+        // The window is gone: nothing may reach its realisation any more.
+        SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+        self->hwnd_.release();
+        return DefWindowProcA(hwnd, message, wParam, lParam);
+    }
     // No exception may cross into the system: an event that throws is abandoned.
     try {
-        return self->HandleMessage(message, wParam, lParam);
+        return self->HandleMessage(hwnd, message, wParam, lParam);
     } catch (...) {
         return 0;
     }
-}
-
-LRESULT CALLBACK FormWindow::PictureProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
-        SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    }
-    auto* self = reinterpret_cast<FormWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-    if (message == WM_PAINT && self) {
-        PAINTSTRUCT paint;
-        HDC dc = BeginPaint(hwnd, &paint);
-        RECT client;
-        GetClientRect(hwnd, &client);
-        auto* picture = static_cast<forms::PictureBox*>(self->form_.Find(GetDlgCtrlID(hwnd)));
-        try {
-            if (picture && self->painter_) self->painter_(dc, client, self->dpi_, picture->artwork);
-        } catch (...) {
-        }
-        EndPaint(hwnd, &paint);
-        return 0;
-    }
-    if (message == WM_LBUTTONDOWN) SetFocus(hwnd);
-    return DefWindowProcA(hwnd, message, wParam, lParam);
 }
 
 }  // namespace qlr::win32

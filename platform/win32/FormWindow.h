@@ -1,60 +1,58 @@
 #pragma once
-// Realises a portable form as a real window: a fixed dialog frame without a title bar, centred,
-// with one child window per control. Changes made in code reach the child windows; the user's
-// edits and clicks reach the model. Geometry and fonts follow the window's DPI.
+// Realises a portable form as a real window: a fixed dialog frame without a title bar, with one
+// child window per control, each made and served by the realisation of its kind. The frame hands
+// each child's notifications, colours and owner drawing to its realisation, and lays the controls
+// out for the window's DPI.
 #include <windows.h>
 
-#include <functional>
-#include <map>
-#include <string>
-#include <tuple>
+#include <memory>
+#include <vector>
 
 #include "forms/Controls.h"
 #include "platform/win32/Handle.h"
+#include "platform/win32/controls/ControlWindow.h"
 
 namespace qlr::win32 {
 
-// Paints a picture box's artwork into rect, for the given DPI.
-using ArtworkPainter = std::function<void(HDC dc, const RECT& rect, UINT dpi, const std::string& artwork)>;
-
-class FormWindow : private forms::ControlView {
+class FormWindow {
 public:
-    FormWindow(forms::Form& form, HINSTANCE instance, ArtworkPainter painter);
+    // owner: the window the form's window stays above and is centred over (Placement::
+    // CenterOwner); none for a program's main window, which then gets a hidden owner of its own
+    // that keeps it out of the taskbar unless the form asks to be there.
+    FormWindow(forms::Form& form, HINSTANCE instance, ArtworkPainter painter, HWND owner = nullptr);
     FormWindow(const FormWindow&) = delete;
     FormWindow& operator=(const FormWindow&) = delete;
-    ~FormWindow() override;
+    ~FormWindow();
 
     // Creates the window and its controls, hidden; false when the system refuses.
     bool Create();
-    // Centres the window on its monitor, shows it and gives the first control the focus.
+    // Places the window, shows it and gives the first control of the tab order the focus.
     void Show();
-    HWND Handle() const { return hwnd_; }
+    HWND Handle() const { return hwnd_.get(); }
 
 private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    static LRESULT CALLBACK PictureProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
-    void Refresh(const forms::Control& control) override;
-    HWND CreateChild(forms::Control& control);
     void Layout(UINT dpi);
-    HFONT FontFor(const forms::Font& font);
-    void FitLabel(const forms::Control& control);
-    void DrawLabel(const DRAWITEMSTRUCT& item);
-    static int TextWidth(HDC dc, const std::string& text);
+    void Place();
+    ControlWindow* ById(int id) const;
+    ControlWindow* ByHandle(HWND window) const;
     void OnCommand(int id, int code, HWND child);
-    int DefaultButtonId() const;
+    // The id of the form's default button (isDefault), or of its cancel button (isCancel); 0 when
+    // it has none.
+    int ButtonId(bool forms::Button::*role) const;
 
     forms::Form& form_;
-    HINSTANCE instance_;
-    ArtworkPainter painter_;
-    HWND owner_ = nullptr;  // hidden owner: keeps the window out of the taskbar
-    HWND hwnd_ = nullptr;
-    UINT dpi_ = 96;
-    bool updating_ = false;  // set while code changes a child, so its notifications are ignored
-    std::map<int, HWND> children_;
-    std::map<std::tuple<std::string, int, bool>, UniqueGdi> fonts_;
+    HWND owner_;
     UniqueGdi background_;
+    UniqueIcon bigIcon_, smallIcon_;
+    std::unique_ptr<FontCache> fonts_;
+    FormContext context_;
+    std::vector<std::unique_ptr<ControlWindow>> controls_;
+    // Destroyed first: the child windows go with it, before their realisations.
+    UniqueWindow hiddenOwner_;
+    UniqueWindow hwnd_;
 };
 
 }  // namespace qlr::win32

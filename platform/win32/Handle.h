@@ -48,7 +48,26 @@ struct GdiTraits {
     static void Close(HGDIOBJ h) { DeleteObject(h); }
 };
 
+struct FindTraits {
+    static HANDLE Invalid() { return INVALID_HANDLE_VALUE; }
+    static bool Valid(HANDLE h) { return h != INVALID_HANDLE_VALUE && h != nullptr; }
+    static void Close(HANDLE h) { FindClose(h); }
+};
+struct IconTraits {
+    static HICON Invalid() { return nullptr; }
+    static bool Valid(HICON h) { return h != nullptr; }
+    static void Close(HICON h) { DestroyIcon(h); }
+};
+struct WindowTraits {
+    static HWND Invalid() { return nullptr; }
+    static bool Valid(HWND h) { return h != nullptr; }
+    static void Close(HWND h) { DestroyWindow(h); }
+};
+
 using UniqueHandle = Unique<HANDLE, FileHandleTraits>;
+using UniqueFind = Unique<HANDLE, FindTraits>;
+using UniqueIcon = Unique<HICON, IconTraits>;
+using UniqueWindow = Unique<HWND, WindowTraits>;
 using UniqueKey = Unique<HKEY, KeyTraits>;
 using UniqueGdi = Unique<HGDIOBJ, GdiTraits>;
 

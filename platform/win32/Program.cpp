@@ -25,15 +25,15 @@ int RunForm(HINSTANCE instance, forms::Form& form, Win32WindowSystem& windows,
             "comctl32.dll", "InitCommonControlsEx"))
         init(&controls);
 
-    FormWindow window(form, instance, std::move(painter));
-    if (!window.Create()) return 1;
-    windows.SetMainWindow(window.Handle());
+    windows.SetRealisation(instance, std::move(painter));
+    std::unique_ptr<FormWindow> window = windows.Realise(form, nullptr);
+    if (!window) return 1;
     try {
         form.Form_Load();
     } catch (...) {
         return 1;
     }
-    window.Show();
+    window->Show();
     return windows.RunEventLoop();
 }
 

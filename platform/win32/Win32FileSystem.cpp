@@ -10,7 +10,7 @@ namespace qlr::win32 {
 namespace {
 
 Status LastError() { return Status::Fail(GetLastError()); }
-Status Result(BOOL ok) { return ok ? Status::Ok() : LastError(); }
+Status StatusOf(BOOL ok) { return ok ? Status::Ok() : LastError(); }
 
 DWORD Attributes(const std::string& path) { return GetFileAttributesA(path.c_str()); }
 
@@ -28,12 +28,57 @@ public:
     }
     Status Close() override {
         if (!file_) return Status::Fail(ERROR_INVALID_HANDLE);
-        return Result(CloseHandle(file_.release()));
+        return StatusOf(CloseHandle(file_.release()));
     }
 
 private:
     UniqueHandle file_;
 };
+
+// While it lives, a drive without a medium makes the calls of this thread fail with an error
+// code instead of asking the user to insert a disk.
+class QuietDriveErrors {
+public:
+    QuietDriveErrors() { SetThreadErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX, &old_); }
+    ~QuietDriveErrors() { SetThreadErrorMode(old_, nullptr); }
+    QuietDriveErrors(const QuietDriveErrors&) = delete;
+    QuietDriveErrors& operator=(const QuietDriveErrors&) = delete;
+
+private:
+    DWORD old_ = 0;
+};
+
+DriveType TypeOf(UINT type) {
+    switch (type) {
+        case DRIVE_REMOVABLE: return DriveType::Removable;
+        case DRIVE_FIXED: return DriveType::Fixed;
+        case DRIVE_REMOTE: return DriveType::Remote;
+        case DRIVE_CDROM: return DriveType::CdRom;
+        case DRIVE_RAMDISK: return DriveType::RamDisk;
+        default: return DriveType::Unknown;
+    }
+}
+
+// Opens a listing of the directory. Where the system has them (Windows 7 on), the basic entry
+// data without short names and larger transfers make long listings much faster.
+UniqueFind OpenListing(const std::string& directory, WIN32_FIND_DATAA& entry) {
+    std::string pattern = directory;
+    if (pattern.empty() || pattern.back() != '\\') pattern += '\\';
+    pattern += '*';
+    UniqueFind find(FindFirstFileExA(pattern.c_str(), FindExInfoBasic, &entry,
+                                     FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH));
+    if (!find && GetLastError() == ERROR_INVALID_PARAMETER)
+        find.reset(FindFirstFileExA(pattern.c_str(), FindExInfoStandard, &entry,
+                                    FindExSearchNameMatch, nullptr, 0));
+    return find;
+}
+
+// A directory can be read when its listing opens; a root without any entry counts as read.
+Status Readable(const std::string& directory) {
+    WIN32_FIND_DATAA entry;
+    if (OpenListing(directory, entry) || GetLastError() == ERROR_FILE_NOT_FOUND) return Status::Ok();
+    return LastError();
+}
 
 }  // namespace
 
@@ -46,7 +91,7 @@ std::string Win32FileSystem::CurrentDirectory() const {
 }
 
 Status Win32FileSystem::MakeDirectory(const std::string& path) {
-    return Result(CreateDirectoryA(path.c_str(), nullptr));
+    return StatusOf(CreateDirectoryA(path.c_str(), nullptr));
 }
 
 bool Win32FileSystem::IsDirectory(const std::string& path) const {
@@ -60,11 +105,11 @@ bool Win32FileSystem::IsFile(const std::string& path) const {
 }
 
 Status Win32FileSystem::CopyReplacing(const std::string& from, const std::string& to) {
-    return Result(CopyFileA(from.c_str(), to.c_str(), FALSE));
+    return StatusOf(CopyFileA(from.c_str(), to.c_str(), FALSE));
 }
 
 Status Win32FileSystem::RemoveFile(const std::string& path) {
-    return Result(DeleteFileA(path.c_str()));
+    return StatusOf(DeleteFileA(path.c_str()));
 }
 
 std::unique_ptr<TextFileWriter> Win32FileSystem::CreateTextFile(const std::string& path,
@@ -100,6 +145,73 @@ std::optional<FileVersion> Win32FileSystem::VersionOf(const std::string& path) c
     version.part[2] = HIWORD(fixed->dwFileVersionLS);
     version.part[3] = LOWORD(fixed->dwFileVersionLS);
     return version;
+}
+
+std::vector<DriveInfo> Win32FileSystem::Drives() const {
+    QuietDriveErrors quiet;
+    std::vector<DriveInfo> drives;
+    const DWORD present = GetLogicalDrives();
+    for (int i = 0; i < 26; ++i) {
+        if (!(present & (1u << i))) continue;
+        DriveInfo drive;
+        drive.letter = char('A' + i);
+        const std::string root = std::string(1, drive.letter) + ":\\";
+        drive.type = TypeOf(GetDriveTypeA(root.c_str()));
+        char label[MAX_PATH + 1] = "";
+        if (GetVolumeInformationA(root.c_str(), label, sizeof label, nullptr, nullptr, nullptr,
+                                  nullptr, 0))
+            drive.label = label;
+        drive.readable = Readable(root).ok();
+        drives.push_back(std::move(drive));
+    }
+    return drives;
+}
+
+Result<std::string> Win32FileSystem::DriveCurrentDirectory(char letter) const {
+    QuietDriveErrors quiet;
+    // "C:" alone names the directory the process keeps as current on drive C.
+    const char drive[] = {letter, ':', '\0'};
+    char path[MAX_PATH];
+    const DWORD length = GetFullPathNameA(drive, MAX_PATH, path, nullptr);
+    if (length == 0) return {LastError(), {}};
+    if (length >= MAX_PATH) return {Status::Fail(ERROR_FILENAME_EXCED_RANGE), {}};
+    std::string directory(path, length);
+    // For the process's current drive, Wine gives the current directory with a trailing '\'.
+    if (directory.size() > 3 && directory.back() == '\\') directory.pop_back();
+    Result<std::string> result{Readable(directory), directory};
+    if (!result.ok()) result.value.clear();
+    return result;
+}
+
+Result<std::vector<DirectoryEntry>> Win32FileSystem::ListDirectory(const std::string& directory) const {
+    QuietDriveErrors quiet;
+    Result<std::vector<DirectoryEntry>> result;
+    // Taken before the listing, so that a change while it is read makes it out of date.
+    const std::optional<FILETIME> written = ListingCache::WrittenAt(directory);
+    if (written)
+        if (std::optional<ListingCache::Listing> kept = listings_.Find(directory, *written)) {
+            result.value = std::move(*kept);
+            return result;
+        }
+    WIN32_FIND_DATAA entry;
+    UniqueFind find = OpenListing(directory, entry);
+    if (!find) {
+        // A root without any entry has not even "." and "..": it is empty, not unreadable.
+        if (GetLastError() != ERROR_FILE_NOT_FOUND) result.status = LastError();
+        return result;
+    }
+    do {
+        const char* name = entry.cFileName;
+        if (name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0'))) continue;
+        result.value.push_back({name, entry.dwFileAttributes});
+    } while (FindNextFileA(find.get(), &entry));
+    if (GetLastError() != ERROR_NO_MORE_FILES) {
+        result.status = LastError();
+        result.value.clear();
+    } else if (written) {
+        listings_.Keep(directory, *written, result.value);
+    }
+    return result;
 }
 
 }  // namespace qlr::win32

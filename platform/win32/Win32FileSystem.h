@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "platform/FileSystem.h"
+#include "platform/win32/ListingCache.h"
 
 namespace qlr::win32 {
 
@@ -16,6 +17,12 @@ public:
     Status RemoveFile(const std::string& path) override;
     std::unique_ptr<TextFileWriter> CreateTextFile(const std::string& path, Status& status) override;
     std::optional<FileVersion> VersionOf(const std::string& path) const override;
+    std::vector<DriveInfo> Drives() const override;
+    Result<std::string> DriveCurrentDirectory(char letter) const override;
+    Result<std::vector<DirectoryEntry>> ListDirectory(const std::string& directory) const override;
+
+private:
+    mutable ListingCache listings_;
 };
 
 }  // namespace qlr::win32

@@ -1,15 +1,60 @@
 #include "platform/win32/Win32WindowSystem.h"
 
+#include "forms/Controls.h"
+
 namespace qlr::win32 {
 
+void Win32WindowSystem::SetRealisation(HINSTANCE instance, ArtworkPainter painter) {
+    instance_ = instance;
+    painter_ = std::move(painter);
+}
+
+std::unique_ptr<FormWindow> Win32WindowSystem::Realise(forms::Form& form, HWND owner) {
+    auto window = std::make_unique<FormWindow>(form, instance_, painter_, owner);
+    if (!window->Create()) return nullptr;
+    return window;
+}
+
 int Win32WindowSystem::MsgBox(const std::string& text, const std::string& title, unsigned style) {
-    HWND owner = main_ && IsWindowVisible(main_) ? main_ : nullptr;
-    return MessageBoxA(owner, text.c_str(), title.c_str(), style | (owner ? 0 : MB_SETFOREGROUND));
+    // Modal over whichever of the program's windows is active: the main window or a picker.
+    HWND owner = GetActiveWindow();
+    if (owner && !IsWindowVisible(owner)) owner = nullptr;
+    // The box disables its owner, which takes the focus away from the owner's controls.
+    HWND focus = GetFocus();
+    const int answer = MessageBoxA(owner, text.c_str(), title.c_str(), style | (owner ? 0 : MB_SETFOREGROUND));
+    if (focus && IsWindow(focus)) SetFocus(focus);
+    return answer;
+}
+
+void Win32WindowSystem::ShowModal(forms::Form& form) {
+    HWND owner = GetActiveWindow();
+    std::unique_ptr<FormWindow> window = Realise(form, owner);
+    if (!window) return;
+    // Taken before the owner is disabled, which takes the focus away from its controls.
+    HWND focus = GetFocus();
+    if (owner) EnableWindow(owner, FALSE);
+    window->Show();
+    MSG msg;
+    while (!form.Closed()) {
+        const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+        if (got <= 0) {
+            // A quit request is for the main event loop: leave it there.
+            if (got == 0) PostQuitMessage(int(msg.wParam));
+            break;
+        }
+        Dispatch(msg);
+    }
+    // Enabled before the picker goes, so that the system activates the owner, not another program.
+    if (owner) EnableWindow(owner, TRUE);
+    window.reset();
+    if (owner) SetActiveWindow(owner);
+    if (focus && IsWindow(focus)) SetFocus(focus);
 }
 
 bool Win32WindowSystem::Dispatch(MSG& msg) {
     if (msg.message == WM_QUIT) return false;
-    if (!main_ || !IsDialogMessageA(main_, &msg)) {
+    HWND active = GetActiveWindow();
+    if (!active || !IsDialogMessageA(active, &msg)) {
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }

@@ -1,18 +1,25 @@
 #pragma once
-// The window-system services over the Win32 API.
+// The window-system services over the Win32 API, and the realisation of the programs' forms.
 #include <windows.h>
 
+#include <memory>
+
 #include "platform/WindowSystem.h"
+#include "platform/win32/FormWindow.h"
 
 namespace qlr::win32 {
 
 class Win32WindowSystem : public WindowSystem {
 public:
-    // The program's main window: owner of message boxes once it is shown, and the window whose
-    // keyboard navigation (Tab, Enter, access keys) the event loop handles.
-    void SetMainWindow(HWND window) { main_ = window; }
+    // What the forms' windows are made with: the program's module (resources, window classes)
+    // and the painter of picture boxes.
+    void SetRealisation(HINSTANCE instance, ArtworkPainter painter);
+    // The form's window, created hidden with its controls, owned by owner; null when the system
+    // refuses.
+    std::unique_ptr<FormWindow> Realise(forms::Form& form, HWND owner);
 
     int MsgBox(const std::string& text, const std::string& title, unsigned style) override;
+    void ShowModal(forms::Form& form) override;
     void ProcessEvents(std::uint32_t maxWaitMs) override;
     [[noreturn]] void EndProgram() override;
     WindowHandle FindTopLevelWindow(const std::string& className) override;
@@ -22,10 +29,12 @@ public:
     int RunEventLoop();
 
 private:
-    // Dispatches one message; false for WM_QUIT.
-    bool Dispatch(MSG& msg);
+    // Dispatches one message, the dialog keys (Tab, Enter, Esc, access keys) to the active
+    // window; false for WM_QUIT.
+    static bool Dispatch(MSG& msg);
 
-    HWND main_ = nullptr;
+    HINSTANCE instance_ = nullptr;
+    ArtworkPainter painter_;
 };
 
 }  // namespace qlr::win32

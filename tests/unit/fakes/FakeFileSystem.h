@@ -1,7 +1,12 @@
 #pragma once
 // An in-memory file system with Windows path rules ('\' separators, names compared without
-// regard to case), read-only files, version resources and error codes of the Windows API.
+// regard to case but kept in the case they were added), read-only, hidden and system entries,
+// version resources, drives (with type, label, and whether a medium is in), a current directory
+// per drive, directories that bar listing, and the error codes of the Windows API. A listing
+// comes in reverse name order, so a list that shows names sorted must sort them itself.
+#include <algorithm>
 #include <cctype>
+#include <iterator>
 #include <map>
 #include <memory>
 #include <optional>
@@ -17,6 +22,8 @@ enum : std::uint32_t {
     kErrFileNotFound = 2,
     kErrPathNotFound = 3,
     kErrAccessDenied = 5,
+    kErrInvalidDrive = 15,
+    kErrNotReady = 21,
     kErrInvalidName = 123,
     kErrAlreadyExists = 183,
 };
@@ -31,9 +38,34 @@ public:
 
     FakeFileSystem() { AddDirectory("C:\\"); }
 
-    void AddDirectory(const std::string& path) { dirs_.insert(Key(path)); }
-    void AddFile(const std::string& path, const std::string& bytes, bool readOnly = false) {
+    // attributes: kAttributeHidden, kAttributeSystem (the directory attribute is implied).
+    void AddDirectory(const std::string& path, std::uint32_t attributes = 0) {
+        dirs_.insert(Key(path));
+        Remember(path, attributes);
+    }
+    void AddFile(const std::string& path, const std::string& bytes, bool readOnly = false,
+                 std::uint32_t attributes = 0) {
         files_[Key(path)] = {bytes, readOnly, std::nullopt};
+        Remember(path, attributes);
+    }
+    // Listing the directory fails with "access denied" from now on; entering it is listing it.
+    void DenyListing(const std::string& path) { denied_.insert(Key(path)); }
+    // Removes a directory and everything below it, as another program might meanwhile.
+    void RemoveTree(const std::string& path) {
+        const std::string key = Key(path), below = key + "\\";
+        auto inTree = [&](const std::string& k) { return k == key || k.rfind(below, 0) == 0; };
+        for (auto it = dirs_.begin(); it != dirs_.end();) it = inTree(*it) ? dirs_.erase(it) : std::next(it);
+        for (auto it = files_.begin(); it != files_.end();) it = inTree(it->first) ? files_.erase(it) : std::next(it);
+    }
+    DriveInfo* FindDrive(char letter) {
+        for (DriveInfo& drive : drives)
+            if (drive.letter == Upper(letter)) return &drive;
+        return nullptr;
+    }
+    // A drive with its root directory; unreadable drives (no medium) fail every listing.
+    void AddDrive(char letter, DriveType type, const std::string& label, bool readable) {
+        drives.push_back({Upper(letter), type, label, readable});
+        AddDirectory(std::string{Upper(letter), ':', '\\'});
     }
     File* Find(const std::string& path) {
         auto it = files_.find(Key(path));
@@ -52,6 +84,7 @@ public:
         if (dirs_.count(key) || files_.count(key)) return Status::Fail(kErrAlreadyExists);
         if (!dirs_.count(Parent(key))) return Status::Fail(kErrPathNotFound);
         dirs_.insert(key);
+        Remember(path, 0);
         return Status::Ok();
     }
     bool IsDirectory(const std::string& path) const override { return dirs_.count(Key(path)) > 0; }
@@ -64,6 +97,7 @@ public:
         Status status = Writable(to);
         if (!status.ok()) return status;
         files_[Key(to)] = {source->second.bytes, false, source->second.version};
+        Remember(to, 0);
         return Status::Ok();
     }
 
@@ -83,6 +117,7 @@ public:
         status = Writable(path);
         if (!status.ok()) return nullptr;
         files_[Key(path)] = {};
+        Remember(path, 0);
         return std::make_unique<Writer>(*this, Key(path));
     }
 
@@ -91,7 +126,51 @@ public:
         return it == files_.end() ? std::nullopt : it->second.version;
     }
 
+    std::vector<DriveInfo> Drives() const override {
+        ++driveQueries;
+        return drives;
+    }
+
+    Result<std::string> DriveCurrentDirectory(char letter) const override {
+        const DriveInfo* drive = FindDrive(letter);
+        if (!drive) return {Status::Fail(kErrInvalidDrive)};
+        if (!drive->readable) return {Status::Fail(kErrNotReady)};
+        if (Upper(currentDirectory.empty() ? ' ' : currentDirectory[0]) == drive->letter)
+            return {Status::Ok(), currentDirectory};
+        auto it = driveDirectories.find(drive->letter);
+        return {Status::Ok(), it != driveDirectories.end() ? it->second : std::string{drive->letter, ':', '\\'}};
+    }
+
+    Result<std::vector<DirectoryEntry>> ListDirectory(const std::string& directory) const override {
+        ++listings;
+        const std::string key = Key(directory);
+        const DriveInfo* drive = key.empty() ? nullptr : FindDrive(key[0]);
+        if (drive && !drive->readable) return {Status::Fail(kErrNotReady)};
+        if (!dirs_.count(key)) return {Status::Fail(kErrPathNotFound)};
+        if (denied_.count(key)) return {Status::Fail(kErrAccessDenied)};
+        Result<std::vector<DirectoryEntry>> result;
+        auto add = [&](const std::string& child, std::uint32_t implied) {
+            if (child == key || Parent(child) != key) return;
+            auto known = names_.find(child);
+            const std::string& path = known != names_.end() ? known->second.first : child;
+            const std::uint32_t attributes = known != names_.end() ? known->second.second : 0;
+            result.value.push_back({path.substr(path.find_last_of('\\') + 1), attributes | implied});
+        };
+        for (auto it = dirs_.rbegin(); it != dirs_.rend(); ++it) add(*it, kAttributeDirectory);
+        for (auto it = files_.rbegin(); it != files_.rend(); ++it)
+            add(it->first, it->second.readOnly ? std::uint32_t(kAttributeReadOnly) : 0u);
+        // Directories and files interleaved, in reverse name order.
+        std::stable_sort(result.value.begin(), result.value.end(), [](const DirectoryEntry& a, const DirectoryEntry& b) {
+            return Key(a.name) > Key(b.name);
+        });
+        return result;
+    }
+
     std::string currentDirectory = "C:\\";
+    std::vector<DriveInfo> drives{{'C', DriveType::Fixed, "", true}};
+    std::map<char, std::string> driveDirectories;  // by upper-case letter; default: the root
+    mutable int listings = 0;                      // calls of ListDirectory
+    mutable int driveQueries = 0;                  // calls of Drives
     std::vector<std::string> log;
     // Lines whose writing fails, by their text; a way to simulate a full disk.
     std::set<std::string> failingLines;
@@ -118,6 +197,13 @@ private:
         bool closed_ = false;
     };
 
+    static char Upper(char c) { return static_cast<char>(std::toupper(static_cast<unsigned char>(c))); }
+    const DriveInfo* FindDrive(char letter) const { return const_cast<FakeFileSystem*>(this)->FindDrive(letter); }
+    void Remember(std::string path, std::uint32_t attributes) {
+        if (path.size() > 3 && path.back() == '\\') path.pop_back();
+        names_[Key(path)] = {path, attributes};
+    }
+
     static std::string Key(std::string path) {
         for (char& c : path) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
         if (path.size() > 3 && path.back() == '\\') path.pop_back();
@@ -139,6 +225,9 @@ private:
 
     std::set<std::string> dirs_;
     std::map<std::string, File> files_;
+    std::set<std::string> denied_;
+    // Every path added, by key: in the case it was added, with its attributes.
+    std::map<std::string, std::pair<std::string, std::uint32_t>> names_;
 };
 
 }  // namespace qlr::test

@@ -1,12 +1,15 @@
 #pragma once
 // A recording window system: message boxes are answered from a script, events are logged, and
-// ending the program throws ProgramEnded so a test can see that nothing after it ran.
+// ending the program throws ProgramEnded so a test can see that nothing after it ran. A modal
+// form runs the test's script of the user's actions inside it (onModal); a form the script
+// leaves open is logged, since a real modal loop would never return then.
 #include <deque>
 #include <functional>
 #include <map>
 #include <string>
 #include <vector>
 
+#include "forms/Controls.h"
 #include "platform/WindowSystem.h"
 
 namespace qlr::test {
@@ -27,6 +30,11 @@ public:
         int answer = answers.front();
         answers.pop_front();
         return answer;
+    }
+    void ShowModal(forms::Form& form) override {
+        log.push_back("modal:" + form.Title());
+        if (onModal) onModal(form);
+        if (!form.Closed()) log.push_back("left open:" + form.Title());
     }
     void ProcessEvents(std::uint32_t maxWaitMs) override {
         waits.push_back(maxWaitMs);
@@ -51,6 +59,7 @@ public:
     std::vector<std::string> log;
     std::vector<std::uint32_t> waits;
     std::function<void(std::uint32_t)> onEvents;  // runs inside ProcessEvents
+    std::function<void(forms::Form&)> onModal;    // the user, inside a modal form
 };
 
 // A clock that stands still until a test moves it.

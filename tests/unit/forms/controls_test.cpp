@@ -6,7 +6,7 @@ namespace qlr {
 namespace {
 
 struct CountingView : forms::ControlView {
-    void Refresh(const forms::Control&) override { ++refreshes; }
+    void Refresh(const forms::Control&, forms::Change) override { ++refreshes; }
     int refreshes = 0;
 };
 
@@ -39,12 +39,6 @@ TEST(Forms, DisabledButtonIgnoresClicks) {
     button.Click();
     EXPECT_EQ(clicks, 1);
 }
-
-}  // namespace
-}  // namespace qlr
-
-namespace qlr {
-namespace {
 
 TEST(Forms, LabelsWrapAtBlanksLikeAWindowLabel) {
     auto width = [](const std::string& text) { return int(text.size()); };  // one unit a character

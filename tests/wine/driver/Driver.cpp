@@ -24,20 +24,6 @@ std::string Hex(std::uintptr_t value) {
 
 std::string Describe(HWND window);
 
-// Sends a message, giving up after a while instead of blocking the test. Not SMTO_ABORTIFHUNG:
-// a program that has just come back from a long blocking call counts as hung until it next looks
-// for messages, and the send would fail at once although the program is about to answer.
-LRESULT SendBounded(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                    const std::string& what) {
-    DWORD_PTR result = 0;
-    if (!SendMessageTimeoutA(window, message, wParam, lParam, SMTO_NORMAL, kSendTimeoutMs,
-                             &result))
-        throw DriverError(what + " of " + Describe(GetAncestor(window, GA_ROOT)) +
-                          ": no answer within " + std::to_string(kSendTimeoutMs) +
-                          " ms (error " + std::to_string(GetLastError()) + ")");
-    return static_cast<LRESULT>(result);
-}
-
 struct WindowSearch {
     DWORD processId;
     std::vector<HWND> found;
@@ -64,6 +50,20 @@ std::string Describe(HWND window) {
 }
 
 }  // namespace
+
+// Not SMTO_ABORTIFHUNG: a program that has just come back from a long blocking call counts as
+// hung until it next looks for messages, and the send would fail at once although the program is
+// about to answer.
+LRESULT SendBounded(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                    const std::string& what) {
+    DWORD_PTR result = 0;
+    if (!SendMessageTimeoutA(window, message, wParam, lParam, SMTO_NORMAL, kSendTimeoutMs,
+                             &result))
+        throw DriverError(what + " of " + Describe(GetAncestor(window, GA_ROOT)) +
+                          ": no answer within " + std::to_string(kSendTimeoutMs) +
+                          " ms (error " + std::to_string(GetLastError()) + ")");
+    return static_cast<LRESULT>(result);
+}
 
 // ---- processes
 

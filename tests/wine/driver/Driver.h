@@ -82,6 +82,10 @@ struct MessageBoxContent {
 };
 MessageBoxContent ReadMessageBox(HWND box);
 
+// Sends a message to another program's window and returns its answer; fails when no answer comes
+// within a few seconds. `what` names the action for the failure message.
+LRESULT SendBounded(HWND window, UINT message, WPARAM wParam, LPARAM lParam, const std::string& what);
+
 // A child control by its id; fails when there is none.
 HWND Control(HWND window, int id);
 // A control's text through WM_GETTEXT; works across processes, for hidden controls too.

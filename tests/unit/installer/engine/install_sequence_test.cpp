@@ -1,11 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "fakes/FakeInstallerServices.h"
-#include "fakes/FakeFileSystem.h"
-#include "fakes/FakeIniFilez.h"
-#include "fakes/FakeRegistry.h"
-#include "fakes/FakeShell.h"
-#include "fakes/RecordingInstallView.h"
+#include "fakes/RecordingControlView.h"
 #include "common/Paths.h"
 #include "installer/engine/InstallSequence.h"
 #include "installer/ui/Installer.h"
@@ -20,6 +18,8 @@ const char* const kKitFiles[] = {"_setup.qlr",   "_isdel.qlr",   "comdlg32.dll",
                                  "comdlg32.dep", "comdlg32.oca", "msvbvm60.dll", "out_ds_ssrc.dl_",
                                  "in_line.dl_"};
 
+// The install on the main window's own controls; a recording view attached to them logs each
+// change as the window would show it, in one log with the message boxes and the pause.
 class InstallSequence : public ::testing::Test {
 protected:
     InstallSequence() {
@@ -27,17 +27,37 @@ protected:
                                 "C:\\WINDOWS\\SYSTEM"})
             files.AddDirectory(dir);
         for (const char* name : kKitFiles) files.AddFile(std::string("D:\\KIT\\") + name, name);
-        view.Fill("C:\\Winamp\\qlr111", "D:\\Lists\\main.m3u", "D:\\KIT", "C:\\Winamp");
+        Fill("C:\\Winamp\\qlr111", "D:\\Lists\\main.m3u", "D:\\KIT", "C:\\Winamp");
     }
 
+    // A fresh main window holding the four inputs; its changes are logged from here on.
+    void Fill(const std::string& text1, const std::string& text2, const std::string& source,
+              const std::string& player) {
+        installer = std::make_unique<Installer>(fakes.Services());
+        installer->Text1.SetText(text1);
+        installer->Text2.SetText(text2);
+        installer->instfrom.SetCaption(source);
+        installer->wnpdir.SetCaption(player);
+        log.clear();
+        windows.boxes.clear();
+        recorder.AttachTo(*installer);
+    }
     // One click; true when it ended the program.
     bool Click() {
+        InstallWindow window = installer->InstallControls();
+        window.Pause = [this](double ms) { log.push_back("pause " + std::to_string(int(ms))); };
         try {
-            RunInstall(view, {files, ini, shell});
+            RunInstall(window, {files, ini, shell});
             return false;
         } catch (const ProgramEnded&) {
             return true;
         }
+    }
+    // The text or caption of the main window's control of that name.
+    std::string Get(const std::string& name) const {
+        for (const forms::Control* control : installer->Controls())
+            if (control->Name() == name) return RecordingControlView::TextOf(*control);
+        return "<no such control>";
     }
     Strings Copies() const {
         Strings copies;
@@ -47,23 +67,30 @@ protected:
     }
     std::string Content(const std::string& path) { return files.Read(path).value_or("<missing>"); }
 
-    FakeFileSystem files;
-    FakeIniFilez ini;
-    FakeShell shell{files};
-    RecordingInstallView view;
+    FakeInstallerServices fakes;
+    FakeWindowSystem& windows = fakes.windows;
+    FakeFileSystem& files = fakes.files;
+    FakeIniFilez& ini = fakes.ini;
+    FakeShell& shell = fakes.shell;
+    Strings& log = fakes.windows.log;
+    RecordingControlView recorder{fakes.windows.log};
+    std::unique_ptr<Installer> installer;
 };
 
 TEST_F(InstallSequence, RunsFromTheFieldsToTheDoneStateInTheFixedOrder) {
     EXPECT_FALSE(Click());
-    EXPECT_EQ(view.log, (Strings{
+    EXPECT_EQ(log, (Strings{
                             "Text1 read-only", "Text2 read-only", "Command1 off",
                             "Label4=Status :", "Text1=Installing ...", "Text2=[Copying Files]",
                             "Label5=Details :", "Command4 off", "Command3 off", "pause 1500",
                             "Text2=[Writing Program Configuration]",
                             "Text1=Quillora Installed !", "Text2=[All Done]",
-                            "Command2 off", "Command3 off", "Command4 off",
-                            "Command2=Done Installing", "Command1=E&xit", "Command1 on"}));
-    EXPECT_TRUE(view.boxes.empty());
+                            // the browse buttons are off since the copying began
+                            "Command2 off", "Command2=Done Installing", "Command1=E&xit",
+                            "Command1 on"}));
+    EXPECT_FALSE(installer->Command3.Enabled());
+    EXPECT_FALSE(installer->Command4.Enabled());
+    EXPECT_TRUE(windows.boxes.empty());
 
     EXPECT_EQ(Copies(), (Strings{
         "copy D:\\KIT\\_setup.qlr -> C:\\Winamp\\qlr111\\qlr111.exe",
@@ -91,10 +118,10 @@ TEST_F(InstallSequence, RunsFromTheFieldsToTheDoneStateInTheFixedOrder) {
 
 TEST_F(InstallSequence, DoneButtonEndsTheProgramAtOnce) {
     ASSERT_FALSE(Click());
-    view.log.clear();
+    log.clear();
     files.log.clear();
     EXPECT_TRUE(Click());
-    EXPECT_EQ(view.log, (Strings{"end"}));
+    EXPECT_EQ(log, (Strings{"end"}));
     EXPECT_TRUE(files.log.empty());
 }
 
@@ -114,32 +141,31 @@ TEST_F(InstallSequence, FieldChecksComeFirstAndChangeNothing) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.text1) + " / " + c.text2);
-        view = RecordingInstallView();
-        view.Fill(c.text1, c.text2, "D:\\KIT", "C:\\Winamp");
+        Fill(c.text1, c.text2, "D:\\KIT", "C:\\Winamp");
         files.log.clear();
         EXPECT_FALSE(Click());
         if (!c.title) {
-            EXPECT_EQ(view.Get("Command1"), "E&xit");
+            EXPECT_EQ(Get("Command1"), "E&xit");
             EXPECT_EQ(Content("C:\\qlr111.exe"), "_setup.qlr");
             continue;
         }
-        ASSERT_EQ(view.boxes.size(), 1u);
-        EXPECT_EQ(view.boxes[0].title, c.title);
-        EXPECT_EQ(view.boxes[0].text, std::string(c.title) == "No Default List"
+        ASSERT_EQ(windows.boxes.size(), 1u);
+        EXPECT_EQ(windows.boxes[0].title, c.title);
+        EXPECT_EQ(windows.boxes[0].text, std::string(c.title) == "No Default List"
                                           ? kNoList
                                           : "You Must Specify A Directory To Install In !");
-        EXPECT_EQ(view.boxes[0].style, 0x10u);
-        EXPECT_EQ(view.log, (Strings{std::string("box:") + c.title}));
+        EXPECT_EQ(windows.boxes[0].style, 0x10u);
+        EXPECT_EQ(log, (Strings{std::string("box:") + c.title}));
         EXPECT_TRUE(files.log.empty());
-        EXPECT_EQ(view.Get("Text2"), c.text2);
+        EXPECT_EQ(Get("Text2"), c.text2);
     }
 }
 
 TEST_F(InstallSequence, EveryBaseGetsExactlyOneBackslash) {
-    view.Fill("C:\\Winamp\\qlr111\\", "D:\\Lists\\main.m3u", "D:\\KIT\\", "C:\\Winamp\\");
+    Fill("C:\\Winamp\\qlr111\\", "D:\\Lists\\main.m3u", "D:\\KIT\\", "C:\\Winamp\\");
     ini.systemDirectory = "C:\\WINDOWS\\SYSTEM\\";
     EXPECT_FALSE(Click());
-    EXPECT_TRUE(view.boxes.empty());
+    EXPECT_TRUE(windows.boxes.empty());
     for (const std::string& entry : files.log) {
         std::string paths = entry.substr(entry.find(' ') + 1);
         EXPECT_EQ(paths.find("\\\\"), std::string::npos) << entry;
@@ -157,25 +183,24 @@ TEST_F(InstallSequence, WithoutSystemDirectoryTheSharedFilesGoToTheInstallDirect
     EXPECT_FALSE(Click());
     EXPECT_EQ(Copies()[4], "copy D:\\KIT\\comdlg32.ocx -> C:\\Winamp\\qlr111\\comdlg32.ocx");
     EXPECT_EQ(Content("C:\\Winamp\\qlr111\\msvbvm60.dll"), "msvbvm60.dll");
-    EXPECT_EQ(view.Get("Text2"), "[Steps Failed : 1]");
-    ASSERT_EQ(view.boxes.size(), 1u);
-    EXPECT_EQ(view.boxes[0].text, "Find the System directory (error 87)");
+    EXPECT_EQ(Get("Text2"), "[Steps Failed : 1]");
+    ASSERT_EQ(windows.boxes.size(), 1u);
+    EXPECT_EQ(windows.boxes[0].text, "Find the System directory (error 87)");
 }
 
 TEST_F(InstallSequence, AnExistingInstallDirectoryIsNoFailureAMissingParentIs) {
     files.AddDirectory("C:\\Winamp\\qlr111");
     files.AddFile("C:\\Winamp\\qlr111\\qlr111.exe", "older scheduler");
     EXPECT_FALSE(Click());
-    EXPECT_EQ(view.Get("Text1"), "Quillora Installed !");
+    EXPECT_EQ(Get("Text1"), "Quillora Installed !");
     EXPECT_EQ(Content("C:\\Winamp\\qlr111\\qlr111.exe"), "_setup.qlr");
 
-    view = RecordingInstallView();
-    view.Fill("D:\\Gone\\qlr111", "D:\\Lists\\main.m3u", "D:\\KIT", "C:\\Winamp");
+    Fill("D:\\Gone\\qlr111", "D:\\Lists\\main.m3u", "D:\\KIT", "C:\\Winamp");
     EXPECT_FALSE(Click());
-    EXPECT_EQ(view.Get("Text1"), "Quillora Installed With Errors !");
-    EXPECT_EQ(view.Get("Text2"), "[Steps Failed : 5]");  // the directory, three copies, the link
-    ASSERT_EQ(view.boxes.size(), 1u);
-    EXPECT_EQ(view.boxes[0].text,
+    EXPECT_EQ(Get("Text1"), "Quillora Installed With Errors !");
+    EXPECT_EQ(Get("Text2"), "[Steps Failed : 5]");  // the directory, three copies, the link
+    ASSERT_EQ(windows.boxes.size(), 1u);
+    EXPECT_EQ(windows.boxes[0].text,
               "Make directory D:\\Gone\\qlr111 (error 3)\r\n"
               "Copy _setup.qlr to D:\\Gone\\qlr111\\qlr111.exe (error 3)\r\n"
               "Copy _isdel.qlr to D:\\Gone\\qlr111\\qlr_remover.exe (error 3)\r\n"
@@ -193,17 +218,18 @@ TEST_F(InstallSequence, AnExistingInstallDirectoryIsNoFailureAMissingParentIs) {
 TEST_F(InstallSequence, TheEndTellsWhatFailedInTheDoneState) {
     files.RemoveFile("D:\\KIT\\in_line.dl_");
     EXPECT_FALSE(Click());
-    EXPECT_EQ(view.Get("Text1"), "Quillora Installed With Errors !");
-    EXPECT_EQ(view.Get("Text2"), "[Steps Failed : 1]");
-    Strings end(view.log.end() - 9, view.log.end());
+    EXPECT_EQ(Get("Text1"), "Quillora Installed With Errors !");
+    EXPECT_EQ(Get("Text2"), "[Steps Failed : 1]");
+    Strings end(log.end() - 7, log.end());
     EXPECT_EQ(end, (Strings{"Text1=Quillora Installed With Errors !", "Text2=[Steps Failed : 1]",
-                            "Command2 off", "Command3 off", "Command4 off",
-                            "Command2=Done Installing", "Command1=E&xit", "Command1 on",
-                            "box:QLR 1.10 Installer"}));
-    ASSERT_EQ(view.boxes.size(), 1u);
-    EXPECT_EQ(view.boxes[0].text, "Copy in_line.dl_ to C:\\Winamp\\plugins\\IN_LINE.DLL (error 2)");
-    EXPECT_EQ(view.boxes[0].title, "QLR 1.10 Installer");
-    EXPECT_EQ(view.boxes[0].style, 0x10u);
+                            "Command2 off", "Command2=Done Installing", "Command1=E&xit",
+                            "Command1 on", "box:QLR 1.10 Installer"}));
+    EXPECT_FALSE(installer->Command3.Enabled());
+    EXPECT_FALSE(installer->Command4.Enabled());
+    ASSERT_EQ(windows.boxes.size(), 1u);
+    EXPECT_EQ(windows.boxes[0].text, "Copy in_line.dl_ to C:\\Winamp\\plugins\\IN_LINE.DLL (error 2)");
+    EXPECT_EQ(windows.boxes[0].title, "QLR 1.10 Installer");
+    EXPECT_EQ(windows.boxes[0].style, 0x10u);
     EXPECT_EQ(Content("C:\\Winamp\\plugins\\OUT_DS_SSRC.DLL"), "out_ds_ssrc.dl_");
     EXPECT_FALSE(files.IsFile("C:\\Winamp\\plugins\\IN_LINE.DLL"));
 }
@@ -211,31 +237,30 @@ TEST_F(InstallSequence, TheEndTellsWhatFailedInTheDoneState) {
 TEST_F(InstallSequence, NoShortcutIsMadeToAProgramThatIsNotAtItsTarget) {
     files.RemoveFile("D:\\KIT\\_setup.qlr");
     EXPECT_FALSE(Click());
-    EXPECT_EQ(view.Get("Text2"), "[Steps Failed : 2]");
-    ASSERT_EQ(view.boxes.size(), 1u);
-    EXPECT_EQ(view.boxes[0].text,
+    EXPECT_EQ(Get("Text2"), "[Steps Failed : 2]");
+    ASSERT_EQ(windows.boxes.size(), 1u);
+    EXPECT_EQ(windows.boxes[0].text,
               "Copy _setup.qlr to C:\\Winamp\\qlr111\\qlr111.exe (error 2)\r\n"
               "Create shortcut Quillora on the desktop (the program was not installed)");
     EXPECT_TRUE(shell.links.empty());
     EXPECT_EQ(Content("C:\\Winamp\\qlr111\\qlr_remover.exe"), "_isdel.qlr");  // the rest went on
 
     // A program left at its target by an earlier install still gets its shortcut.
-    view = RecordingInstallView();
-    view.Fill("C:\\Winamp\\qlr111", "D:\\Lists\\main.m3u", "D:\\KIT", "C:\\Winamp");
+    Fill("C:\\Winamp\\qlr111", "D:\\Lists\\main.m3u", "D:\\KIT", "C:\\Winamp");
     files.AddFile("C:\\Winamp\\qlr111\\qlr111.exe", "earlier scheduler");
     EXPECT_FALSE(Click());
-    EXPECT_EQ(view.Get("Text2"), "[Steps Failed : 1]");
+    EXPECT_EQ(Get("Text2"), "[Steps Failed : 1]");
     EXPECT_EQ(shell.links.count("C:\\Users\\dj\\Desktop\\Quillora.lnk"), 1u);
 }
 
 TEST_F(InstallSequence, AMissingPlayerDirectoryIsReportedAsTenLinesAndTheRestCounted) {
-    view.Fill("D:\\qlr111", "D:\\Lists\\main.m3u", "D:\\KIT", "E:\\Winamp");
+    Fill("D:\\qlr111", "D:\\Lists\\main.m3u", "D:\\KIT", "E:\\Winamp");
     ini.failingFiles = {"e:\\winamp\\winamp.ini"};
     EXPECT_FALSE(Click());
     // Two plug-ins, five configuration files, 23 settings.
-    EXPECT_EQ(view.Get("Text2"), "[Steps Failed : 30]");
-    ASSERT_EQ(view.boxes.size(), 1u);
-    const std::string& text = view.boxes[0].text;
+    EXPECT_EQ(Get("Text2"), "[Steps Failed : 30]");
+    ASSERT_EQ(windows.boxes.size(), 1u);
+    const std::string& text = windows.boxes[0].text;
     EXPECT_EQ(text.substr(0, text.find("\r\n")),
               "Copy out_ds_ssrc.dl_ to E:\\Winamp\\plugins\\OUT_DS_SSRC.DLL (error 3)");
     EXPECT_EQ(text.substr(text.rfind("\r\n") + 2), "... and 20 more");
@@ -256,15 +281,14 @@ TEST_F(InstallSequence, ANewerSharedFileInTheSystemDirectoryIsKept) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        view = RecordingInstallView();
-        view.Fill("C:\\Winamp\\qlr111", "D:\\Lists\\main.m3u", "D:\\KIT", "C:\\Winamp");
+        Fill("C:\\Winamp\\qlr111", "D:\\Lists\\main.m3u", "D:\\KIT", "C:\\Winamp");
         files.AddFile("C:\\WINDOWS\\SYSTEM\\msvbvm60.dll", "system copy");
         files.Find("C:\\WINDOWS\\SYSTEM\\msvbvm60.dll")->version = c.present;
         files.Find("D:\\KIT\\msvbvm60.dll")->version = c.shipped;
         files.AddFile("C:\\Winamp\\qlr111\\msvbvm60.dll", "not a system file");
         EXPECT_FALSE(Click());
         EXPECT_EQ(Content("C:\\WINDOWS\\SYSTEM\\msvbvm60.dll"), c.replaced ? "msvbvm60.dll" : "system copy");
-        EXPECT_EQ(view.Get("Text1"), "Quillora Installed !");  // kept counts as done
+        EXPECT_EQ(Get("Text1"), "Quillora Installed !");  // kept counts as done
     }
 }
 

@@ -1,0 +1,62 @@
+#include "forms/DriveList.h"
+
+#include <cctype>
+
+#include "forms/DirList.h"
+
+namespace qlr::forms {
+
+namespace {
+
+char Lower(char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); }
+char Upper(char c) { return static_cast<char>(std::toupper(static_cast<unsigned char>(c))); }
+
+// "c: [SYSTEM]", or "c:" for a drive without a label.
+std::string EntryText(const DriveInfo& drive) {
+    std::string text{Lower(drive.letter), ':'};
+    if (!drive.label.empty()) text += " [" + drive.label + "]";
+    return text;
+}
+
+}  // namespace
+
+DriveList::DriveList(std::string name, int id, Rect rect, const FileSystem& files)
+    : ListControl(Kind::DriveList, std::move(name), id, rect), drives_(files.Drives()) {
+    tabStop = true;
+    std::vector<ListItem> items;
+    items.reserve(drives_.size());
+    int current = drives_.empty() ? -1 : 0;
+    const std::string processDrive = DriveOf(files.CurrentDirectory());
+    for (const DriveInfo& drive : drives_) {
+        if (!processDrive.empty() && Upper(processDrive[0]) == Upper(drive.letter))
+            current = int(items.size());
+        items.push_back({EntryText(drive), 0, Glyph::Drive});
+    }
+    SetItems(std::move(items), current);
+}
+
+std::string DriveList::Drive() const {
+    if (Highlighted() < 0) return {};
+    return {Lower(drives_[std::size_t(Highlighted())].letter), ':'};
+}
+
+bool DriveList::SetDrive(const std::string& drive) {
+    const std::string wanted = DriveOf(drive);
+    if (wanted.empty()) return false;
+    for (std::size_t i = 0; i < drives_.size(); ++i) {
+        if (Lower(drives_[i].letter) != wanted[0]) continue;
+        MakeCurrent(int(i), true);
+        return true;
+    }
+    return false;
+}
+
+void DriveList::ChooseByUser(int index) { MakeCurrent(index, false); }
+
+bool DriveList::MakeCurrent(int index, bool fromCode) {
+    if (!MoveHighlight(index, fromCode)) return false;
+    Raise(onChange);
+    return true;
+}
+
+}  // namespace qlr::forms

@@ -1,0 +1,49 @@
+#pragma once
+// The file list: the ordinary files of a directory (no directories, no hidden or system files)
+// whose names match a pattern list, alphabetically, letter case ignored. At most one is
+// selected.
+#include <string>
+#include <vector>
+
+#include "forms/ListControl.h"
+#include "platform/FileSystem.h"
+
+namespace qlr::forms {
+
+class FileList : public ListControl {
+public:
+    // Starts on the process's current directory, with the pattern list "*.*".
+    FileList(std::string name, int id, Rect rect, const FileSystem& files);
+
+    const std::string& Path() const { return path_; }
+    const std::string& Pattern() const { return pattern_; }
+    // Each re-reads the list at once and leaves no file selected. A directory that cannot be
+    // read shows no files. An empty pattern list matches no name, so the list is empty then.
+    void SetPath(const std::string& directory);
+    void SetPattern(const std::string& patternList);
+
+    // The selected file's bare name; "" when none is selected.
+    std::string FileName() const;
+
+    // Selects the file at index and raises onClick, whoever made the choice.
+    void Select(int index);
+    void SelectByUser(int index);
+    // The user double-clicked the file at index: it is selected (onClick), then onDblClick.
+    void DoubleClickByUser(int index);
+
+    std::function<void()> onClick;
+    std::function<void()> onDblClick;
+
+private:
+    void Reload();
+
+    const FileSystem& files_;
+    std::string path_;
+    std::string pattern_ = "*.*";
+};
+
+// What a file list shows of a directory's entries for a pattern list: the ordinary files whose
+// names match, sorted. Their names are moved out of the entries, not copied.
+std::vector<ListItem> MatchingFiles(std::vector<DirectoryEntry>& entries, const std::string& patternList);
+
+}  // namespace qlr::forms

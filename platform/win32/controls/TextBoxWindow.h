@@ -1,0 +1,21 @@
+#pragma once
+// A text box: an EDIT window. The user's edits reach the model as they are typed.
+#include "platform/win32/controls/ControlWindow.h"
+
+namespace qlr::win32 {
+
+class TextBoxWindow : public ControlWindow {
+public:
+    TextBoxWindow(forms::TextBox& box, FormContext& context) : ControlWindow(box, context), box_(box) {}
+
+    void OnCommand(int code) override;
+
+private:
+    Shape Describe() const override;
+    void Show(forms::Change change) override;
+
+    forms::TextBox& box_;
+    bool showing_ = false;  // set while code changes the text, so its EN_CHANGE is not an edit
+};
+
+}  // namespace qlr::win32
