@@ -7,6 +7,8 @@ endif()
 # at link time: the statically linked C++ runtime then brings only what the programs use.
 add_compile_options($<$<COMPILE_LANGUAGE:CXX>:-ffunction-sections> $<$<COMPILE_LANGUAGE:CXX>:-fdata-sections>)
 add_link_options(-Wl,--gc-sections)
+add_compile_options(
+  $<$<COMPILE_LANGUAGE:CXX>:-include${PROJECT_SOURCE_DIR}/platform/win32/ImplicitStringTemplates.h>)
 # No link time in the PE header, and no source or build directory in anything the compiler
 # writes (__FILE__, debug information when asked for).
 add_link_options(-Wl,--no-insert-timestamp)
