@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "installer/engine/InstallSequence.h"
-#include "platform/SteadyClock.h"
+#include "platform/win32/Win32Clock.h"
 #include "platform/win32/Win32IniFilez.h"
 #include "platform/win32/Win32FileSystem.h"
 #include "platform/win32/Win32Registry.h"
@@ -64,7 +64,7 @@ public:
     double copiesDoneMs = 0;
 
 private:
-    qlr::SteadyClock clock_;
+    qlr::win32::Win32Clock clock_;
     static std::string Name(qlr::InstallTextBox box) {
         return box == qlr::InstallTextBox::Text1 ? "Text1" : "Text2";
     }
@@ -109,7 +109,7 @@ int main(int argc, char** argv) {
     qlr::win32::Win32FileSystem files;
     qlr::win32::Win32IniFilez ini;
     qlr::win32::Win32Shell shell;
-    qlr::SteadyClock clock;
+    qlr::win32::Win32Clock clock;
     std::vector<double> installMs, installCopiesMs, copyMs;
     for (int run = 0; run < runs; ++run) {
         BenchView view(work + "\\qlr111", kit, player);
