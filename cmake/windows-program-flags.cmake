@@ -16,8 +16,11 @@ add_compile_options(
   $<$<COMPILE_LANGUAGE:CXX>:-include${PROJECT_SOURCE_DIR}/platform/win32/ImplicitStringTemplates.h>)
 # Link-time optimisation: what no function reaches is removed before the code is generated, so
 # the eh_frame references above never keep it (about 15 KB off the 32-bit installer, 6 KB off the
-# remover). The end-to-end tests turn it off for their own programs, which link faster without.
+# remover).
 set(CMAKE_INTERPROCEDURAL_OPTIMIZATION ON)
+# The objects also carry ordinary code, for the end-to-end tests: they link the kit's libraries
+# without link-time optimisation (tests/wine/CMakeLists.txt says why).
+add_compile_options($<$<COMPILE_LANGUAGE:CXX>:-ffat-lto-objects>)
 # No link time in the PE header, and no source or build directory in anything the compiler
 # writes (__FILE__, debug information when asked for).
 add_link_options(-Wl,--no-insert-timestamp)
