@@ -16,7 +16,7 @@
 
 #include "installer/engine/InstallSequence.h"
 #include "installer/ui/Installer.h"
-#include "platform/SteadyClock.h"
+#include "platform/win32/Win32Clock.h"
 #include "platform/win32/Win32IniFilez.h"
 #include "platform/win32/Win32FileSystem.h"
 #include "platform/win32/Win32Registry.h"
@@ -49,7 +49,7 @@ public:
     double ms = 0;
 
 private:
-    qlr::SteadyClock clock_;
+    qlr::win32::Win32Clock clock_;
 };
 
 // The copies the install makes, by source name: the same bytes, all into one directory.
@@ -79,7 +79,7 @@ int main(int argc, char** argv) {
     qlr::win32::Win32Registry registry;
     qlr::win32::Win32IniFilez ini;
     qlr::win32::Win32Shell shell;
-    qlr::SteadyClock clock;
+    qlr::win32::Win32Clock clock;
     const qlr::InstallerServices services{windows, files, registry, clock, ini, shell};
     std::vector<double> installMs, installCopiesMs, copyMs;
     for (int run = 0; run < runs; ++run) {

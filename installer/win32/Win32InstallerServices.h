@@ -1,7 +1,7 @@
 #pragma once
 // The installer's platform services over the Win32 API, owned together.
 #include "installer/ui/Installer.h"
-#include "platform/SteadyClock.h"
+#include "platform/win32/Win32Clock.h"
 #include "platform/win32/Win32IniFilez.h"
 #include "platform/win32/Win32FileSystem.h"
 #include "platform/win32/Win32Registry.h"
@@ -14,7 +14,7 @@ struct Win32InstallerServices {
     Win32FileSystem files;
     Win32Registry registry;
     Win32WindowSystem windows;
-    SteadyClock clock;
+    Win32Clock clock;
     Win32IniFilez ini;
     Win32Shell shell;
 

@@ -18,6 +18,8 @@ function(qlr_windows_program target icon_kind manifest_name description version 
   set_source_files_properties(${out}/${target}.rc PROPERTIES
     OBJECT_DEPENDS "${out}/${target}.ico;${out}/${target}.manifest")
   add_executable(${target} WIN32 ${ARGN} ${out}/${target}.rc
-    ${PROJECT_SOURCE_DIR}/platform/win32/QuietTerminate.cpp)
+    ${PROJECT_SOURCE_DIR}/platform/win32/QuietTerminate.cpp
+    ${PROJECT_SOURCE_DIR}/platform/win32/LeanLibraryErrors.cpp
+    ${PROJECT_SOURCE_DIR}/platform/win32/RuntimeThreadPrimitives.cpp)
   target_link_libraries(${target} PRIVATE qlr_win32)
 endfunction()
