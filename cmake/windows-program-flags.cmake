@@ -18,6 +18,9 @@ add_compile_options(
 # the eh_frame references above never keep it (about 15 KB off the 32-bit installer, 6 KB off the
 # remover).
 set(CMAKE_INTERPROCEDURAL_OPTIMIZATION ON)
+# In one partition: the 32-bit compiler stops with an internal error (binds_to_current_def_p) when
+# the installer's code is split into several.
+add_link_options(-flto-partition=one)
 # The objects also carry ordinary code, for the end-to-end tests: they link the kit's libraries
 # without link-time optimisation (tests/wine/CMakeLists.txt says why).
 add_compile_options($<$<COMPILE_LANGUAGE:CXX>:-ffat-lto-objects>)

@@ -12,5 +12,5 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     qlr::win32::Win32InstallerServices platform;
     qlr::Installer installer(platform.Services());
     return qlr::win32::RunForm(instance, installer, platform.windows,
-                               qlr::win32::PaintInstallerArtwork);
+                               qlr::win32::PaintInstallerArtwork, qlr::win32::RealiseAnyControl);
 }

@@ -46,8 +46,9 @@ HICON LoadIconSized(HINSTANCE instance, const std::string& name, int sizeMetric)
 
 }  // namespace
 
-FormWindow::FormWindow(forms::Form& form, HINSTANCE instance, ArtworkPainter painter, HWND owner)
-    : form_(form), owner_(owner) {
+FormWindow::FormWindow(forms::Form& form, HINSTANCE instance, ArtworkPainter painter,
+                       ControlRealiser realise, HWND owner)
+    : form_(form), realise_(realise), owner_(owner) {
     context_.instance = instance;
     context_.painter = std::move(painter);
 }
@@ -86,7 +87,7 @@ bool FormWindow::Create() {
     context_.fonts = fonts_.get();
     // Created in the form's order, which makes it the tab order.
     for (forms::Control* control : form_.Controls()) {
-        controls_.push_back(RealiseControl(*control, context_));
+        controls_.push_back(realise_(*control, context_));
         if (!controls_.back() || !controls_.back()->Create()) return false;
     }
     Layout(fonts_->Dpi());

@@ -11,6 +11,7 @@
 #include "forms/Controls.h"
 #include "platform/win32/Handle.h"
 #include "platform/win32/controls/ControlWindow.h"
+#include "platform/win32/controls/RealiseControl.h"
 
 namespace qlr::win32 {
 
@@ -19,7 +20,9 @@ public:
     // owner: the window the form's window stays above and is centred over (Placement::
     // CenterOwner); none for a program's main window, which then gets a hidden owner of its own
     // that keeps it out of the taskbar unless the form asks to be there.
-    FormWindow(forms::Form& form, HINSTANCE instance, ArtworkPainter painter, HWND owner = nullptr);
+    // realise: the realisations its controls get (platform/win32/controls/RealiseControl.h).
+    FormWindow(forms::Form& form, HINSTANCE instance, ArtworkPainter painter, ControlRealiser realise,
+               HWND owner = nullptr);
     FormWindow(const FormWindow&) = delete;
     FormWindow& operator=(const FormWindow&) = delete;
     ~FormWindow();
@@ -44,6 +47,7 @@ private:
     int ButtonId(bool forms::Button::*role) const;
 
     forms::Form& form_;
+    ControlRealiser realise_;
     HWND owner_;
     UniqueGdi background_;
     UniqueIcon bigIcon_, smallIcon_;

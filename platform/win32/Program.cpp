@@ -18,14 +18,14 @@ void RestrictDllSearch() {
 }
 
 int RunForm(HINSTANCE instance, forms::Form& form, Win32WindowSystem& windows,
-            ArtworkPainter painter) {
+            ArtworkPainter painter, ControlRealiser realise) {
     // Loads the common controls the manifest asks for, so the standard controls get their look.
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
     if (auto init = SystemFunction<BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*)>(
             "comctl32.dll", "InitCommonControlsEx"))
         init(&controls);
 
-    windows.SetRealisation(instance, std::move(painter));
+    windows.SetRealisation(instance, std::move(painter), realise);
     std::unique_ptr<FormWindow> window = windows.Realise(form, nullptr);
     if (!window) return 1;
     try {

@@ -13,8 +13,9 @@ namespace qlr::win32 {
 void RestrictDllSearch();
 
 // Creates the form's window, runs its start-up, shows it and handles its events until the
-// program ends. Returns the process's exit code.
+// program ends. The program's windows, this one and those it shows modally, get their controls'
+// realisations from realise. Returns the process's exit code.
 int RunForm(HINSTANCE instance, forms::Form& form, Win32WindowSystem& windows,
-            ArtworkPainter painter);
+            ArtworkPainter painter, ControlRealiser realise);
 
 }  // namespace qlr::win32

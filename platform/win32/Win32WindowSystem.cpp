@@ -4,13 +4,15 @@
 
 namespace qlr::win32 {
 
-void Win32WindowSystem::SetRealisation(HINSTANCE instance, ArtworkPainter painter) {
+void Win32WindowSystem::SetRealisation(HINSTANCE instance, ArtworkPainter painter,
+                                       ControlRealiser realise) {
     instance_ = instance;
     painter_ = std::move(painter);
+    realise_ = realise;
 }
 
 std::unique_ptr<FormWindow> Win32WindowSystem::Realise(forms::Form& form, HWND owner) {
-    auto window = std::make_unique<FormWindow>(form, instance_, painter_, owner);
+    auto window = std::make_unique<FormWindow>(form, instance_, painter_, realise_, owner);
     if (!window->Create()) return nullptr;
     return window;
 }

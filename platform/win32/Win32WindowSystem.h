@@ -11,9 +11,9 @@ namespace qlr::win32 {
 
 class Win32WindowSystem : public WindowSystem {
 public:
-    // What the forms' windows are made with: the program's module (resources, window classes)
-    // and the painter of picture boxes.
-    void SetRealisation(HINSTANCE instance, ArtworkPainter painter);
+    // What the forms' windows are made with: the program's module (resources, window classes),
+    // the painter of picture boxes and the realisations of the kinds of control its forms have.
+    void SetRealisation(HINSTANCE instance, ArtworkPainter painter, ControlRealiser realise);
     // The form's window, created hidden with its controls, owned by owner; null when the system
     // refuses.
     std::unique_ptr<FormWindow> Realise(forms::Form& form, HWND owner);
@@ -35,6 +35,7 @@ private:
 
     HINSTANCE instance_ = nullptr;
     ArtworkPainter painter_;
+    ControlRealiser realise_ = RealiseStandardControl;
 };
 
 }  // namespace qlr::win32

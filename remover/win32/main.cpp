@@ -15,6 +15,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     qlr::win32::Win32Registry registry;
     qlr::win32::Win32WindowSystem windows;
     qlr::remover::Form1 form({windows, files, registry});
-    // The remover's window has no picture box, so there is no artwork to paint.
-    return qlr::win32::RunForm(instance, form, windows, nullptr);
+    // The remover's window has no picture box, so there is no artwork to paint, and no list.
+    return qlr::win32::RunForm(instance, form, windows, nullptr, qlr::win32::RealiseStandardControl);
 }

@@ -31,14 +31,18 @@ std::string OutlineFace(const std::string& face) {
 }  // namespace
 
 HFONT FontCache::Get(const forms::Font& font) {
-    UniqueGdi& slot = fonts_[{font.face, font.points, font.bold, font.charset}];
-    if (!slot)
-        slot.reset(CreateFontA(forms::FontHeight(font.points, dpi_), 0, 0, 0,
-                               font.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
-                               BYTE(font.charset), OUT_TT_PRECIS, CLIP_DEFAULT_PRECIS,
-                               CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_SWISS,
-                               OutlineFace(font.face).c_str()));
-    return static_cast<HFONT>(slot.get());
+    for (const auto& [made, handle] : fonts_)
+        if (made.face == font.face && made.points == font.points && made.bold == font.bold &&
+            made.charset == font.charset)
+            return static_cast<HFONT>(handle.get());
+    UniqueGdi handle(CreateFontA(forms::FontHeight(font.points, dpi_), 0, 0, 0,
+                                 font.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
+                                 BYTE(font.charset), OUT_TT_PRECIS, CLIP_DEFAULT_PRECIS,
+                                 CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_SWISS,
+                                 OutlineFace(font.face).c_str()));
+    HFONT made = static_cast<HFONT>(handle.get());
+    fonts_.emplace_back(font, std::move(handle));
+    return made;
 }
 
 int LineHeight(HFONT font) {

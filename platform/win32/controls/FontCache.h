@@ -2,9 +2,8 @@
 // The fonts of one form window at one DPI. Each font is made once and deleted with the cache.
 #include <windows.h>
 
-#include <map>
-#include <string>
-#include <tuple>
+#include <utility>
+#include <vector>
 
 #include "forms/Style.h"
 #include "platform/win32/Handle.h"
@@ -22,7 +21,8 @@ public:
 
 private:
     UINT dpi_;
-    std::map<std::tuple<std::string, double, bool, int>, UniqueGdi> fonts_;
+    // A window has a handful of fonts: looked up one by one.
+    std::vector<std::pair<forms::Font, UniqueGdi>> fonts_;
 };
 
 // The height of a line of text in the font, in device pixels.
