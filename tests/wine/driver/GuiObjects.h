@@ -15,7 +15,8 @@ struct GuiObjectCounts {
 };
 
 // Wine's GetGuiResources always answers 0, so GDI objects are counted in the process's GDI
-// handle table (the one its PEB points to, GdiSharedHandleTable), and windows by enumeration.
+// handle table (the one its PEB points to, GdiSharedHandleTable; for a 32-bit process under a
+// 64-bit Wine, its 64-bit PEB), and windows by enumeration.
 GuiObjectCounts CountGuiObjects(DWORD processId);
 
 }  // namespace qlr::wine_driver
