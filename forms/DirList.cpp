@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cctype>
 
+#include "forms/LetterCase.h"
+
 namespace qlr::forms {
 
 namespace {
@@ -49,7 +51,7 @@ std::size_t DepthOf(const std::string& path) {
 std::string DriveOf(const std::string& path) {
     if (path.size() < 2 || !std::isalpha(static_cast<unsigned char>(path[0])) || path[1] != ':')
         return {};
-    return {static_cast<char>(std::tolower(static_cast<unsigned char>(path[0]))), ':'};
+    return {FoldCase(path[0]), ':'};
 }
 
 DirList::DirList(std::string name, int id, Rect rect, const FileSystem& files)

@@ -3,17 +3,17 @@
 #include <cctype>
 
 #include "forms/DirList.h"
+#include "forms/LetterCase.h"
 
 namespace qlr::forms {
 
 namespace {
 
-char Lower(char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); }
 char Upper(char c) { return static_cast<char>(std::toupper(static_cast<unsigned char>(c))); }
 
 // "c: [SYSTEM]", or "c:" for a drive without a label.
 std::string EntryText(const DriveInfo& drive) {
-    std::string text{Lower(drive.letter), ':'};
+    std::string text{FoldCase(drive.letter), ':'};
     if (!drive.label.empty()) text += " [" + drive.label + "]";
     return text;
 }
@@ -37,14 +37,14 @@ DriveList::DriveList(std::string name, int id, Rect rect, const FileSystem& file
 
 std::string DriveList::Drive() const {
     if (Highlighted() < 0) return {};
-    return {Lower(drives_[std::size_t(Highlighted())].letter), ':'};
+    return {FoldCase(drives_[std::size_t(Highlighted())].letter), ':'};
 }
 
 bool DriveList::SetDrive(const std::string& drive) {
     const std::string wanted = DriveOf(drive);
     if (wanted.empty()) return false;
     for (std::size_t i = 0; i < drives_.size(); ++i) {
-        if (Lower(drives_[i].letter) != wanted[0]) continue;
+        if (FoldCase(drives_[i].letter) != wanted[0]) continue;
         MakeCurrent(int(i), true);
         return true;
     }

@@ -6,11 +6,13 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "driver/Driver.h"
 #include "driver/Fixtures.h"
+#include "driver/GuiObjects.h"
 #include "driver/Keyboard.h"
 #include "driver/Lists.h"
 #include "installer/ui/InstallerIds.h"
@@ -87,6 +89,17 @@ protected:
                        driver::FocusOf(main_) == button;
             },
             "the main window active again, with the focus on the browse button");
+    }
+    // Twenty runs of one opening leave the installer with the GDI objects and windows it had after
+    // the first.
+    void ExpectTwentyOpeningsLeaveNothingBehind(const std::function<void()>& openOnce) {
+        openOnce();
+        const driver::GuiObjectCounts afterOne = driver::CountGuiObjects(installer_.Id());
+        for (int i = 1; i < 20; ++i) openOnce();
+        const driver::GuiObjectCounts afterTwenty = driver::CountGuiObjects(installer_.Id());
+        EXPECT_GT(afterOne.gdi, 0);  // the table was found and read
+        EXPECT_EQ(afterTwenty.gdi, afterOne.gdi);
+        EXPECT_EQ(afterTwenty.windows, afterOne.windows);
     }
     // Waits for the picker's message box, checks it and presses its OK.
     void AcknowledgeBox(HWND picker, const std::string& title, const std::string& text) {
