@@ -1,7 +1,7 @@
 #include "remover/Form1.h"
 
 #include "common/Paths.h"
-#include "remover/Registry.h"
+#include "remover/RegistryModule.h"
 #include "remover/RemoverIds.h"
 
 namespace qlr::remover {
@@ -75,7 +75,7 @@ void Form1::Form_Load() {
     Label3.SetCaption("Found QLR In : " + services_.files.CurrentDirectory());
 
     wnpdir.SetCaption(
-        Registry::ReadRegistryString(services_.registry, kHkeyClassesRoot, kPlayerCommandKey, "", ""));
+        RegistryModule::ReadRegistryString(services_.registry, kHkeyClassesRoot, kPlayerCommandKey, "", ""));
     // A command that names no directory (too short to be cut by position): not found.
     const std::optional<std::string> directory = PlayerDirectory(wnpdir.Caption());
     if (!directory) {

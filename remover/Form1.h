@@ -14,7 +14,7 @@ namespace qlr::remover {
 struct RemoverServices {
     WindowSystem& windows;
     FileSystem& files;
-    const qlr::Registry& registry;
+    const Registry& registry;
 };
 
 class Form1 : public forms::Form {

@@ -7,7 +7,7 @@
 #include "fakes/FakeRegistry.h"
 #include "fakes/FakeWindowSystem.h"
 #include "remover/Form1.h"
-#include "remover/Registry.h"
+#include "remover/RegistryModule.h"
 
 namespace qlr::remover {
 namespace {
@@ -36,7 +36,7 @@ public:
 TEST(RemoverRegistry, ReadsOnlyPlainStringsInTwoQueries) {
     FakeRegistry registry;
     auto read = [&](const std::string& fallback) {
-        return Registry::ReadRegistryString(registry, kHkeyClassesRoot, kPlayerCommandKey, "", fallback);
+        return RegistryModule::ReadRegistryString(registry, kHkeyClassesRoot, kPlayerCommandKey, "", fallback);
     };
     EXPECT_EQ(read("none"), "none");  // no key
     EXPECT_EQ(registry.queries, 1);
@@ -62,7 +62,7 @@ TEST(RemoverRegistry, ReadsOnlyPlainStringsInTwoQueries) {
 
     // A value that grows between the two queries is not read as blanks: the default stands.
     ChangingRegistry changing;
-    EXPECT_EQ(Registry::ReadRegistryString(changing, kHkeyClassesRoot, "k", "", "none"), "none");
+    EXPECT_EQ(RegistryModule::ReadRegistryString(changing, kHkeyClassesRoot, "k", "", "none"), "none");
 }
 
 class Remover : public ::testing::Test {
