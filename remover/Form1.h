@@ -1,5 +1,13 @@
 #pragma once
 // The remover's window: the question, the directories it found, and the removal behind "&Yes".
+//
+// The controls, by what they are for:
+//   Command1  "&No": ends the program, touching nothing
+//   Command2  "&Yes": runs the removal; then "E&xit", which ends the program
+//   Label1    the question "Remove Quillora ?", then the progress and the outcome
+//   Label2    the player's directory found, or that none was found
+//   Label3    the install directory (the current directory)
+//   wnpdir    hidden holder of the player's directory, where the configuration files are
 #include "forms/Controls.h"
 #include "platform/FileSystem.h"
 #include "platform/Registry.h"
