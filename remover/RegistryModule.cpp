@@ -1,8 +1,8 @@
-#include "remover/Registry.h"
+#include "remover/RegistryModule.h"
 
-namespace qlr::remover::Registry {
+namespace qlr::remover::RegistryModule {
 
-std::string ReadRegistryString(const qlr::Registry& registry, std::uint32_t root,
+std::string ReadRegistryString(const Registry& registry, std::uint32_t root,
                                const std::string& subKey, const std::string& valueName,
                                const std::string& defaultValue) {
     const RegistryValue probe = registry.Query(root, subKey, valueName, 0);
@@ -16,4 +16,4 @@ std::string ReadRegistryString(const qlr::Registry& registry, std::uint32_t root
     return value.data.substr(0, value.data.find('\0'));
 }
 
-}  // namespace qlr::remover::Registry
+}  // namespace qlr::remover::RegistryModule
