@@ -7,13 +7,10 @@ endif()
 # at link time. With mingw's linker this drops little: an object's single .eh_frame section refers
 # to every function in it, so a linked object keeps all of its functions that have
 # exception-handling data. What does the work is below: link-time optimisation for the programs'
-# own code, and for the runtime, linking fewer of its objects (platform/win32/LeanLibraryErrors.cpp,
-# platform/win32/RuntimeThreadPrimitives.cpp, platform/win32/QuietTerminate.cpp).
+# own code, and for the runtime, linking fewer of its objects (cmake/lean-runtime.cmake).
 add_compile_options($<$<COMPILE_LANGUAGE:CXX>:-ffunction-sections> $<$<COMPILE_LANGUAGE:CXX>:-fdata-sections>)
 add_link_options(-Wl,--gc-sections)
-# std::string's members instantiated in the sources that use them (the header says why).
-add_compile_options(
-  $<$<COMPILE_LANGUAGE:CXX>:-include${PROJECT_SOURCE_DIR}/platform/win32/ImplicitStringTemplates.h>)
+include(${CMAKE_CURRENT_LIST_DIR}/lean-runtime.cmake)
 # Link-time optimisation: what no function reaches is removed before the code is generated, so
 # the eh_frame references above never keep it (about 15 KB off the 32-bit installer, 6 KB off the
 # remover).
