@@ -54,11 +54,11 @@ std::vector<qlr::DirectoryEntry> StationDirectory() {
         seed = seed * 1103515245u + 12345u;
         const unsigned n = (seed >> 8) % 100000;
         if (i < 2000) {
-            entries.push_back({"Show " + std::to_string(n), qlr::kAttributeDirectory});
+            entries.push_back({"Show " + std::to_string(n), qlr::kFileAttributeDirectory});
         } else {
             entries.push_back({(n % 3 ? "Track " : "jingle ") + std::to_string(n) + " - Artist Name" +
                                    kinds[i % 10],
-                               i % 97 == 0 ? qlr::kAttributeHidden : 0u});
+                               i % 97 == 0 ? qlr::kFileAttributeHidden : 0u});
         }
     }
     std::rotate(entries.begin(), entries.begin() + 1000, entries.end());  // directories amid files

@@ -1,6 +1,7 @@
 #include "remover/Form1.h"
 
 #include "common/Paths.h"
+#include "platform/WindowsValues.h"
 #include "remover/Registry.h"
 #include "remover/RemoverIds.h"
 
@@ -16,14 +17,8 @@ const Color kOrange = Color::Rgb(255, 128, 0);
 const char kTitle[] = "QLR Remover";
 const char kExit[] = "E&xit";
 
-// The Windows API's codes for a name that names no file: the file or its directory is not there,
-// or the name cannot be a file's. Deleting such a name leaves nothing behind, so it is no failure.
-enum : std::uint32_t {
-    kErrorFileNotFound = 2,
-    kErrorPathNotFound = 3,
-    kErrorInvalidName = 123,
-};
-
+// A name that names no file: the file or its directory is not there, or the name cannot be a
+// file's. Deleting such a name leaves nothing behind, so it is no failure.
 bool NothingThere(Status status) {
     return status.error == kErrorFileNotFound || status.error == kErrorPathNotFound ||
            status.error == kErrorInvalidName;
