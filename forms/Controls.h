@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "common/ScopeExit.h"
 #include "forms/Style.h"
 
 namespace qlr::forms {
@@ -79,10 +80,7 @@ protected:
     void Raise(const std::function<void()>& handler) {
         if (!handler) return;
         ++eventDepth_;
-        struct Leave {
-            int& depth;
-            ~Leave() { --depth; }
-        } leave{eventDepth_};
+        ScopeExit leave([this] { --eventDepth_; });
         handler();
     }
 

@@ -6,7 +6,7 @@ namespace qlr::forms {
 
 std::vector<ListItem> MatchingFiles(std::vector<DirectoryEntry>& entries, const std::string& patternList) {
     const std::vector<std::string> patterns = SplitPatterns(patternList);
-    constexpr std::uint32_t kNotOrdinary = kAttributeDirectory | kAttributeHidden | kAttributeSystem;
+    constexpr std::uint32_t kNotOrdinary = kFileAttributeDirectory | kFileAttributeHidden | kFileAttributeSystem;
     std::vector<std::string_view> names;  // views of the names that stay, so nothing is copied
     std::vector<std::uint32_t> entryOf;
     names.reserve(entries.size());

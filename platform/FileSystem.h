@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/Status.h"
+#include "platform/WindowsValues.h"
 
 namespace qlr {
 
@@ -40,17 +41,9 @@ struct DriveInfo {
     bool readable = false;   // a medium is present and its root can be listed
 };
 
-// File attributes, with the values of the Windows API.
-enum : std::uint32_t {
-    kAttributeReadOnly = 0x01,
-    kAttributeHidden = 0x02,
-    kAttributeSystem = 0x04,
-    kAttributeDirectory = 0x10,
-};
-
 struct DirectoryEntry {
     std::string name;  // the bare name, in the case the file system keeps it
-    std::uint32_t attributes = 0;
+    std::uint32_t attributes = 0;  // kFileAttribute... bits
 };
 
 class FileSystem {

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/Status.h"
+#include "platform/WindowsValues.h"
 
 namespace qlr {
 
@@ -13,11 +14,11 @@ enum class SpecialFolder { Desktop, Programs, StartMenu, StartUp };
 struct Shortcut {
     std::string target;             // the program the shortcut starts
     std::string description;
-    std::uint16_t hotKey = 0;       // low byte: virtual key; high byte: HOTKEYF_* modifiers
+    std::uint16_t hotKey = 0;       // low byte: virtual key; high byte: kHotkeyf... modifiers
     std::string iconPath;
     int iconIndex = 0;
     std::string workingDirectory;
-    int showCommand = 1;            // SW_* value: 1 normal, 3 maximized, 7 minimized
+    int showCommand = kSwShowNormal;  // SW_... value: 1 normal, 3 maximized, 7 minimized
 };
 
 class Shell {

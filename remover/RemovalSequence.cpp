@@ -3,20 +3,14 @@
 #include <utility>
 
 #include "common/Paths.h"
+#include "platform/WindowsValues.h"
 
 namespace qlr::remover {
 
 namespace {
 
-// The Windows API's codes for a name that names nothing: the file (or registry value) or its
-// directory is not there, or the name cannot be a file's. Deleting such a name leaves nothing
-// behind, so it is no failure.
-enum : std::uint32_t {
-    kErrorFileNotFound = 2,
-    kErrorPathNotFound = 3,
-    kErrorInvalidName = 123,
-};
-
+// A name that names nothing: the file (or registry value) or its directory is not there, or the
+// name cannot be a file's. Deleting such a name leaves nothing behind, so it is no failure.
 bool NothingThere(Status status) {
     return status.error == kErrorFileNotFound || status.error == kErrorPathNotFound ||
            status.error == kErrorInvalidName;

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "platform/WindowsValues.h"
+
 namespace qlr {
 
 namespace {

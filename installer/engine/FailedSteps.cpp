@@ -1,16 +1,20 @@
 #include "installer/engine/FailedSteps.h"
 
+#include <charconv>
+
+#include "common/LetterCase.h"
+
 namespace qlr {
 
 namespace {
 
-// "0x" and eight upper-case hex digits. (Written out rather than through snprintf, which would
+// "0x" and eight upper-case hex digits. (Through to_chars rather than snprintf, which would
 // bring the C library's whole formatted-output code into the program.)
 std::string Hex8(std::uint32_t value) {
-    static const char kDigits[] = "0123456789ABCDEF";
-    std::string text = "0x";
-    for (int shift = 28; shift >= 0; shift -= 4) text += kDigits[(value >> shift) & 0xF];
-    return text;
+    char digits[8];
+    const char* end = std::to_chars(digits, digits + sizeof digits, value, 16).ptr;
+    const std::size_t length = std::size_t(end - digits);
+    return "0x" + std::string(sizeof digits - length, '0') + UpperCase(std::string(digits, length));
 }
 
 }  // namespace

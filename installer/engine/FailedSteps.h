@@ -22,7 +22,4 @@ private:
     std::vector<std::string> lines_;
 };
 
-// ERROR_INVALID_PARAMETER of the Windows API: an argument the operation cannot work with.
-inline constexpr std::uint32_t kErrorInvalidParameter = 87;
-
 }  // namespace qlr

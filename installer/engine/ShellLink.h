@@ -10,17 +10,10 @@
 
 namespace qlr {
 
-// Modifier bits of a shortcut's hot key word (HOTKEYF_* of the Windows API), in its high byte.
-enum : std::uint16_t {
-    kHotKeyShift = 0x01,
-    kHotKeyControl = 0x02,
-    kHotKeyAlt = 0x04,
-    kHotKeyExt = 0x08,
-};
-
 // The hot key word for a combination such as "CTRL+SHIFT+W": modifiers ALT, CTRL, SHIFT and EXT
 // (any order, any letter case) joined by '+' before one key: a letter, a digit, F1 to F24, or a
-// named key (Home, End, PageUp, Space, ...). "" is no hot key (0). Anything else: no value.
+// named key (Home, End, PageUp, Space, ...): the key's virtual-key code in the low byte, the
+// modifiers' kHotkeyf... bits in the high byte. "" is no hot key (0). Anything else: no value.
 std::optional<std::uint16_t> ParseHotKey(const std::string& text);
 
 struct IconLocation {

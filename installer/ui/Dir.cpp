@@ -16,7 +16,7 @@ namespace {
 
 const Color kGrey = Color::Rgb(128, 128, 128);
 const Color kWhite = Color::Rgb(255, 255, 255);
-const Font kFont{"MS Sans Serif", 8.25, false, forms::kCharsetEastEurope};
+const Font kFont{"MS Sans Serif", 8.25, false, forms::kEastEuropeCharset};
 
 }  // namespace
 
@@ -35,7 +35,7 @@ Dir::Dir(WindowSystem& windows, const FileSystem& files, forms::TextBox& install
         list->background = kGrey;
         list->foreground = kWhite;
     }
-    Label1.font = {"Arial", 9, false, forms::kCharsetEastEurope};
+    Label1.font = {"Arial", 9, false, forms::kEastEuropeCharset};
     Label1.foreground = kWhite;
     Command1.font = kFont;
     Command2.font = kFont;

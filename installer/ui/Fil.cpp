@@ -43,7 +43,7 @@ Fil::Fil(WindowSystem& windows, const FileSystem& files, forms::TextBox& default
     File1.foreground = Color::System(forms::kColorMenu);
     Label1.foreground = Color::System(forms::kColorHighlightText);
     Text1.SetReadOnly(true);
-    Text2.font = {"MS Sans Serif", 8.25, true, forms::kCharsetEastEurope};
+    Text2.font = {"MS Sans Serif", 8.25, true, forms::kEastEuropeCharset};
     Command1.isDefault = true;
     Command2.isCancel = true;
 

@@ -7,11 +7,9 @@
 namespace qlr::win32 {
 
 void RestrictDllSearch() {
-    constexpr DWORD kSearchSystem32 = 0x00000800;  // LOAD_LIBRARY_SEARCH_SYSTEM32
-    HMODULE kernel = GetModuleHandleA("kernel32.dll");
-    auto setDefault = reinterpret_cast<BOOL(WINAPI*)(DWORD)>(
-        reinterpret_cast<void*>(GetProcAddress(kernel, "SetDefaultDllDirectories")));
-    if (!setDefault || !setDefault(kSearchSystem32)) {
+    auto setDefault =
+        SystemFunction<BOOL(WINAPI*)(DWORD)>("kernel32.dll", "SetDefaultDllDirectories");
+    if (!setDefault || !setDefault(LOAD_LIBRARY_SEARCH_SYSTEM32)) {
         // Older systems: at least take the current directory out of the search.
         SetDllDirectoryA("");
     }

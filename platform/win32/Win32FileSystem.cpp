@@ -4,13 +4,11 @@
 
 #include "platform/win32/Handle.h"
 #include "platform/win32/SystemDll.h"
+#include "platform/win32/Win32Status.h"
 
 namespace qlr::win32 {
 
 namespace {
-
-Status LastError() { return Status::Fail(GetLastError()); }
-Status StatusOf(BOOL ok) { return ok ? Status::Ok() : LastError(); }
 
 DWORD Attributes(const std::string& path) { return GetFileAttributesA(path.c_str()); }
 

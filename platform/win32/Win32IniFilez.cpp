@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "platform/win32/Win32Status.h"
+
 namespace qlr::win32 {
 
 namespace {
@@ -16,9 +18,7 @@ void PutDirectory(std::string& buffer, const char* directory) {
 
 Status Win32IniFilez::WritePrivateProfileStringA(const std::string& section, const std::string& key,
                                                  const std::string& value, const std::string& file) {
-    if (::WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), file.c_str()))
-        return Status::Ok();
-    return Status::Fail(GetLastError());
+    return StatusOf(::WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), file.c_str()));
 }
 
 void Win32IniFilez::GetSystemDirectoryA(std::string& buffer) {

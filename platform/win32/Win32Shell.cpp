@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/win32/ComApartment.h"
+#include "platform/win32/Win32Status.h"
 
 namespace qlr::win32 {
 
@@ -34,12 +35,6 @@ std::vector<wchar_t> Wide(const std::string& text) {
     return wide;
 }
 }  // namespace
-
-Status FromHResult(HRESULT hr) {
-    if (SUCCEEDED(hr)) return Status::Ok();
-    if (HRESULT_FACILITY(hr) == FACILITY_WIN32) return Status::Fail(HRESULT_CODE(hr));
-    return Status::Fail(static_cast<std::uint32_t>(hr));
-}
 
 Status Win32Shell::SpecialFolderPath(SpecialFolder folder, std::string& path) {
     char buffer[MAX_PATH] = {};

@@ -13,8 +13,4 @@ public:
     Status SaveShortcut(const std::string& linkPath, const Shortcut& shortcut) override;
 };
 
-// A failed COM call's result as the error code it carries: a Windows error code when the
-// result wraps one, otherwise the result itself.
-Status FromHResult(HRESULT hr);
-
 }  // namespace qlr::win32

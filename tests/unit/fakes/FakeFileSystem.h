@@ -15,18 +15,9 @@
 #include <vector>
 
 #include "platform/FileSystem.h"
+#include "platform/WindowsValues.h"
 
 namespace qlr::test {
-
-enum : std::uint32_t {
-    kErrFileNotFound = 2,
-    kErrPathNotFound = 3,
-    kErrAccessDenied = 5,
-    kErrInvalidDrive = 15,
-    kErrNotReady = 21,
-    kErrInvalidName = 123,
-    kErrAlreadyExists = 183,
-};
 
 class FakeFileSystem : public FileSystem {
 public:
@@ -38,7 +29,7 @@ public:
 
     FakeFileSystem() { AddDirectory("C:\\"); }
 
-    // attributes: kAttributeHidden, kAttributeSystem (the directory attribute is implied).
+    // attributes: kFileAttributeHidden, kFileAttributeSystem (the directory attribute is implied).
     void AddDirectory(const std::string& path, std::uint32_t attributes = 0) {
         dirs_.insert(Key(path));
         Remember(path, attributes);
@@ -81,8 +72,8 @@ public:
     Status MakeDirectory(const std::string& path) override {
         log.push_back("mkdir " + path);
         std::string key = Key(path);
-        if (dirs_.count(key) || files_.count(key)) return Status::Fail(kErrAlreadyExists);
-        if (!dirs_.count(Parent(key))) return Status::Fail(kErrPathNotFound);
+        if (dirs_.count(key) || files_.count(key)) return Status::Fail(kErrorAlreadyExists);
+        if (!dirs_.count(Parent(key))) return Status::Fail(kErrorPathNotFound);
         dirs_.insert(key);
         Remember(path, 0);
         return Status::Ok();
@@ -93,7 +84,7 @@ public:
     Status CopyReplacing(const std::string& from, const std::string& to) override {
         log.push_back("copy " + from + " -> " + to);
         auto source = files_.find(Key(from));
-        if (source == files_.end()) return Status::Fail(kErrFileNotFound);
+        if (source == files_.end()) return Status::Fail(kErrorFileNotFound);
         Status status = Writable(to);
         if (!status.ok()) return status;
         files_[Key(to)] = {source->second.bytes, false, source->second.version};
@@ -103,11 +94,11 @@ public:
 
     Status RemoveFile(const std::string& path) override {
         log.push_back("delete " + path);
-        if (path.find('"') != std::string::npos) return Status::Fail(kErrInvalidName);
+        if (path.find('"') != std::string::npos) return Status::Fail(kErrorInvalidName);
         auto it = files_.find(Key(path));
         if (it == files_.end())
-            return Status::Fail(dirs_.count(Parent(Key(path))) ? kErrFileNotFound : kErrPathNotFound);
-        if (it->second.readOnly) return Status::Fail(kErrAccessDenied);
+            return Status::Fail(dirs_.count(Parent(Key(path))) ? kErrorFileNotFound : kErrorPathNotFound);
+        if (it->second.readOnly) return Status::Fail(kErrorAccessDenied);
         files_.erase(it);
         return Status::Ok();
     }
@@ -133,8 +124,8 @@ public:
 
     Result<std::string> DriveCurrentDirectory(char letter) const override {
         const DriveInfo* drive = FindDrive(letter);
-        if (!drive) return {Status::Fail(kErrInvalidDrive)};
-        if (!drive->readable) return {Status::Fail(kErrNotReady)};
+        if (!drive) return {Status::Fail(kErrorInvalidDrive)};
+        if (!drive->readable) return {Status::Fail(kErrorNotReady)};
         if (Upper(currentDirectory.empty() ? ' ' : currentDirectory[0]) == drive->letter)
             return {Status::Ok(), currentDirectory};
         auto it = driveDirectories.find(drive->letter);
@@ -145,9 +136,9 @@ public:
         ++listings;
         const std::string key = Key(directory);
         const DriveInfo* drive = key.empty() ? nullptr : FindDrive(key[0]);
-        if (drive && !drive->readable) return {Status::Fail(kErrNotReady)};
-        if (!dirs_.count(key)) return {Status::Fail(kErrPathNotFound)};
-        if (denied_.count(key)) return {Status::Fail(kErrAccessDenied)};
+        if (drive && !drive->readable) return {Status::Fail(kErrorNotReady)};
+        if (!dirs_.count(key)) return {Status::Fail(kErrorPathNotFound)};
+        if (denied_.count(key)) return {Status::Fail(kErrorAccessDenied)};
         Result<std::vector<DirectoryEntry>> result;
         auto add = [&](const std::string& child, std::uint32_t implied) {
             if (child == key || Parent(child) != key) return;
@@ -156,9 +147,9 @@ public:
             const std::uint32_t attributes = known != names_.end() ? known->second.second : 0;
             result.value.push_back({path.substr(path.find_last_of('\\') + 1), attributes | implied});
         };
-        for (auto it = dirs_.rbegin(); it != dirs_.rend(); ++it) add(*it, kAttributeDirectory);
+        for (auto it = dirs_.rbegin(); it != dirs_.rend(); ++it) add(*it, kFileAttributeDirectory);
         for (auto it = files_.rbegin(); it != files_.rend(); ++it)
-            add(it->first, it->second.readOnly ? std::uint32_t(kAttributeReadOnly) : 0u);
+            add(it->first, it->second.readOnly ? std::uint32_t(kFileAttributeReadOnly) : 0u);
         // Directories and files interleaved, in reverse name order.
         std::stable_sort(result.value.begin(), result.value.end(), [](const DirectoryEntry& a, const DirectoryEntry& b) {
             return Key(a.name) > Key(b.name);
@@ -180,13 +171,13 @@ private:
     public:
         Writer(FakeFileSystem& fs, std::string key) : fs_(fs), key_(std::move(key)) {}
         Status WriteLine(const std::string& line) override {
-            if (closed_) return Status::Fail(6);
-            if (fs_.failingLines.count(line)) return Status::Fail(112);
+            if (closed_) return Status::Fail(kErrorInvalidHandle);
+            if (fs_.failingLines.count(line)) return Status::Fail(kErrorDiskFull);
             fs_.files_[key_].bytes += line + "\r\n";
             return Status::Ok();
         }
         Status Close() override {
-            if (closed_) return Status::Fail(6);
+            if (closed_) return Status::Fail(kErrorInvalidHandle);
             closed_ = true;
             return Status::Ok();
         }
@@ -216,10 +207,10 @@ private:
     }
     Status Writable(const std::string& path) const {
         std::string key = Key(path);
-        if (!dirs_.count(Parent(key))) return Status::Fail(kErrPathNotFound);
-        if (dirs_.count(key)) return Status::Fail(kErrAccessDenied);
+        if (!dirs_.count(Parent(key))) return Status::Fail(kErrorPathNotFound);
+        if (dirs_.count(key)) return Status::Fail(kErrorAccessDenied);
         auto it = files_.find(key);
-        if (it != files_.end() && it->second.readOnly) return Status::Fail(kErrAccessDenied);
+        if (it != files_.end() && it->second.readOnly) return Status::Fail(kErrorAccessDenied);
         return Status::Ok();
     }
 

@@ -51,7 +51,7 @@ public:
         RegistryValue result;
         const Key* k = FindKey(root, key);
         const Value* value = k ? Find(*k, name) : nullptr;
-        if (!value) return Failed(kErrorNotFound);
+        if (!value) return Failed(kErrorFileNotFound);
         result.type = value->type;
         result.size = static_cast<std::uint32_t>(value->data.size());
         if (capacity != 0 && value->data.size() > capacity) {
@@ -71,7 +71,7 @@ public:
 
     Status EnumerateSubkey(std::uint32_t root, const std::string& key, std::uint32_t index,
                            std::uint32_t capacity, std::string& name) const override {
-        if (!FindKey(root, key)) return Status::Fail(kErrorNotFound);
+        if (!FindKey(root, key)) return Status::Fail(kErrorFileNotFound);
         const std::vector<std::string> children = Children(root, key);
         if (index >= children.size()) return Status::Fail(kErrorNoMoreItems);
         if (children[index].size() >= capacity) return Status::Fail(kErrorMoreData);
@@ -83,7 +83,7 @@ public:
                                  std::uint32_t nameCapacity,
                                  std::uint32_t dataCapacity) const override {
         const Key* k = FindKey(root, key);
-        if (!k) return Failed(kErrorNotFound);
+        if (!k) return Failed(kErrorFileNotFound);
         if (index >= k->values.size()) return Failed(kErrorNoMoreItems);
         const Value& value = k->values[index];
         if (value.name.size() >= nameCapacity || value.data.size() > dataCapacity)
@@ -99,7 +99,7 @@ public:
     Status DeleteKey(std::uint32_t root, const std::string& key) override {
         log.push_back("delete key " + key);
         auto it = keys_.find({root, Fold(key)});
-        if (key.empty() || it == keys_.end()) return Status::Fail(kErrorNotFound);
+        if (key.empty() || it == keys_.end()) return Status::Fail(kErrorFileNotFound);
         if (!Children(root, key).empty()) return Status::Fail(kErrorAccessDenied);
         keys_.erase(it);
         return Status::Ok();
@@ -108,11 +108,11 @@ public:
     Status DeleteValue(std::uint32_t root, const std::string& key, const std::string& name) override {
         log.push_back("delete value " + key + "|" + name);
         Key* k = KeyAt(root, key);
-        if (!k) return Status::Fail(kErrorNotFound);
+        if (!k) return Status::Fail(kErrorFileNotFound);
         std::vector<Value>& values = k->values;
         auto value = std::find_if(values.begin(), values.end(),
                                   [&](const Value& v) { return Fold(v.name) == Fold(name); });
-        if (value == values.end()) return Status::Fail(kErrorNotFound);
+        if (value == values.end()) return Status::Fail(kErrorFileNotFound);
         values.erase(value);
         return Status::Ok();
     }

@@ -20,14 +20,14 @@ public:
 
     Status SpecialFolderPath(SpecialFolder folder, std::string& path) override {
         auto it = folders.find(folder);
-        if (it == folders.end()) return Status::Fail(kErrFileNotFound);
+        if (it == folders.end()) return Status::Fail(kErrorFileNotFound);
         path = it->second;
         return Status::Ok();
     }
     Status SaveShortcut(const std::string& linkPath, const Shortcut& shortcut) override {
         ++saves;
         std::string folder = linkPath.substr(0, linkPath.find_last_of('\\'));
-        if (!files_.IsDirectory(folder)) return Status::Fail(kErrPathNotFound);
+        if (!files_.IsDirectory(folder)) return Status::Fail(kErrorPathNotFound);
         links[linkPath] = shortcut;
         files_.AddFile(linkPath, "shortcut");
         return Status::Ok();

@@ -26,7 +26,7 @@ public:
     int MsgBox(const std::string& text, const std::string& title, unsigned style) override {
         boxes.push_back({text, title, style});
         log.push_back("box:" + title);
-        if (answers.empty()) return (style & 0x0F) == kMbYesNo ? kIdYes : kIdOk;
+        if (answers.empty()) return (style & kMbTypeMask) == kMbYesNo ? kIdYes : kIdOk;
         int answer = answers.front();
         answers.pop_front();
         return answer;

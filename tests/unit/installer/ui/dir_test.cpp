@@ -30,7 +30,7 @@ TEST_F(DirPicker, LooksAsItShouldAndOpensModallyAtThePlayersDirectory) {
             SCOPED_TRACE(control.Name());
             EXPECT_EQ(control.Name(), order[i]);
             EXPECT_EQ(control.tabStop, control.Name() != "Label1");
-            EXPECT_EQ(control.font.charset, forms::kCharsetEastEurope);  // every font of the window
+            EXPECT_EQ(control.font.charset, forms::kEastEuropeCharset);  // every font of the window
         }
         EXPECT_EQ(dir.Drive1.Bounds().top, 288);  // 4320 twips
         EXPECT_EQ(dir.Dir1.Bounds().height, 261);

@@ -38,9 +38,9 @@ TEST_F(FilPicker, LooksAsItShouldAndOpensOnThePlayersPlaylists) {
         EXPECT_EQ(fil.File1.foreground.value, unsigned(forms::kColorMenu));
         EXPECT_EQ(fil.Dir1.foreground.value, unsigned(forms::kColorWindow));
         EXPECT_EQ(fil.Label1.foreground.value, unsigned(forms::kColorHighlightText));
-        EXPECT_EQ(fil.Text2.font.charset, forms::kCharsetEastEurope);
+        EXPECT_EQ(fil.Text2.font.charset, forms::kEastEuropeCharset);
         EXPECT_TRUE(fil.Text2.font.bold);
-        EXPECT_EQ(fil.Drive1.font.charset, forms::kCharsetDefault);
+        EXPECT_EQ(fil.Drive1.font.charset, forms::kDefaultCharset);
         EXPECT_TRUE(fil.Command1.isDefault);
         EXPECT_TRUE(fil.Command2.isCancel);
 
