@@ -56,7 +56,6 @@ Fil::Fil(WindowSystem& windows, const FileSystem& files, forms::TextBox& default
     Command2.onClick = [this] { Command2_Click(); };
 
     Add({&Drive1, &Dir1, &File1, &Text1, &Command1, &Command2, &Label1, &Text2});
-    Form_Load();  // creating the window runs its start-up
 }
 
 void Fil::Form_Load() { File1.SetPattern(Text2.Text()); }

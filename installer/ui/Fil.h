@@ -12,7 +12,7 @@ namespace qlr {
 
 class Fil final : public forms::Form {
 public:
-    // defaultPlaylist: the main window's box the picker writes. Runs Form_Load.
+    // defaultPlaylist: the main window's box the picker writes.
     Fil(WindowSystem& windows, const FileSystem& files, forms::TextBox& defaultPlaylist);
 
     forms::DriveList Drive1;
