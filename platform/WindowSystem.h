@@ -19,10 +19,10 @@ public:
     // A modal message box over the active window, style kMb... bits; returns the answer (kIdOk,
     // kIdYes, kIdNo).
     virtual int MsgBox(const std::string& text, const std::string& title, unsigned style) = 0;
-    // Shows the form as a modal window over the active one, and returns once the form has
-    // closed (forms::Form::Close) and its window is gone. Meanwhile the owner takes no input;
-    // afterwards it is active again, with the keyboard focus where it was. The form's Form_Load
-    // is not run here: its creator runs it.
+    // Opens the form as a modal window over the active one: runs its start-up (Form_Load),
+    // makes its window and shows it; returns once the form has closed (forms::Form::Close) and
+    // its window is gone. Meanwhile the owner takes no input; afterwards it is active again,
+    // with the keyboard focus where it was.
     virtual void ShowModal(forms::Form& form) = 0;
     // Handles every pending window event, waiting at most maxWaitMs for one to arrive first.
     virtual void ProcessEvents(std::uint32_t maxWaitMs) = 0;

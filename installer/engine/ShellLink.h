@@ -7,6 +7,7 @@
 
 #include "platform/FileSystem.h"
 #include "platform/Shell.h"
+#include "platform/WindowsValues.h"
 
 namespace qlr {
 
@@ -35,7 +36,7 @@ enum : std::int32_t {
 // CreateLink's sub-folder for a shortcut placed in the special folder itself.
 inline constexpr const char* kNoSubFolder = "";
 // CreateLink's window style for a program that starts in a normal window (SW_SHOWNORMAL).
-inline constexpr std::int16_t kShowNormal = 1;
+inline constexpr std::int16_t kShowNormal = kSwShowNormal;
 
 // The folder a `dest` code names.
 std::optional<SpecialFolder> SpecialFolderOf(std::int32_t dest);

@@ -24,13 +24,13 @@ int RunForm(HINSTANCE instance, forms::Form& form, Win32WindowSystem& windows,
         init(&controls);
 
     windows.SetRealisation(instance, std::move(painter), realise);
-    std::unique_ptr<FormWindow> window = windows.Realise(form, nullptr);
-    if (!window) return 1;
+    std::unique_ptr<FormWindow> window;
     try {
-        form.Form_Load();
+        window = windows.Open(form, nullptr);
     } catch (...) {
-        return 1;
+        return 1;  // start-up failed
     }
+    if (!window) return 1;
     window->Show();
     return windows.RunEventLoop();
 }

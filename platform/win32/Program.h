@@ -12,7 +12,7 @@ namespace qlr::win32 {
 // (the ones it installs), and none of them may ever be loaded into the running program.
 void RestrictDllSearch();
 
-// Creates the form's window, runs its start-up, shows it and handles its events until the
+// Runs the form's start-up, creates its window, shows it and handles its events until the
 // program ends. The program's windows, this one and those it shows modally, get their controls'
 // realisations from realise. Returns the process's exit code.
 int RunForm(HINSTANCE instance, forms::Form& form, Win32WindowSystem& windows,

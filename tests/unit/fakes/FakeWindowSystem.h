@@ -1,8 +1,9 @@
 #pragma once
 // A recording window system: message boxes are answered from a script, events are logged, and
 // ending the program throws ProgramEnded so a test can see that nothing after it ran. A modal
-// form runs the test's script of the user's actions inside it (onModal); a form the script
-// leaves open is logged, since a real modal loop would never return then.
+// form runs its start-up, as a real one does, then the test's script of the user's actions
+// inside it (onModal); a form the script leaves open is logged, since a real modal loop would
+// never return then.
 #include <deque>
 #include <functional>
 #include <map>
@@ -33,6 +34,7 @@ public:
     }
     void ShowModal(forms::Form& form) override {
         log.push_back("modal:" + form.Title());
+        form.Form_Load();
         if (onModal) onModal(form);
         if (!form.Closed()) log.push_back("left open:" + form.Title());
     }

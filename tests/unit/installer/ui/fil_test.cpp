@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "installer/engine/InstallSequence.h"
 #include "installer/ui/Fil.h"
 #include "installer/ui/InstallerIds.h"
@@ -80,6 +82,29 @@ TEST_F(FilPicker, AClickFillsThePathBoxOkOrADoubleClickWritesIt) {
     EXPECT_EQ(installer.Text1.Text(), kProposal);  // the install directory is not this picker's
     EXPECT_TRUE(windows.boxes.empty());
     EXPECT_EQ(std::count(windows.log.begin(), windows.log.end(), "modal:Select Default Playlist"), 3);
+}
+
+// Whoever opens it: the picker closes with the chosen path, or with none, and writes no box.
+TEST_F(FilPicker, ClosesWithTheChosenPathOrNone) {
+    const struct {
+        const char* name;
+        std::function<void(Fil&)> user;
+        std::optional<std::string> chosen;
+    } cases[] = {
+        {"OK", [](Fil& f) { Click(f, "jazz.pls"); f.Command1.Click(); }, "C:\\Program Files\\Winamp\\jazz.pls"},
+        {"double-click", [](Fil& f) { f.File1.DoubleClickByUser(IndexOf(f.File1, "Rock.M3U")); },
+         "C:\\Program Files\\Winamp\\Rock.M3U"},
+        {"Cancel after a click", [](Fil& f) { Click(f, "jazz.pls"); f.Command2.Click(); }, std::nullopt},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Fil fil(windows, files);
+        windows.onModal = [&](forms::Form&) { c.user(fil); };
+        ASSERT_TRUE(fil.OpenAt(kPlayer).ok());
+        windows.ShowModal(fil);
+        EXPECT_EQ(fil.Chosen(), c.chosen);
+    }
+    EXPECT_EQ(installer.Text2.Text(), "E:\\earlier.m3u");
 }
 
 TEST_F(FilPicker, OkNeedsEightCharactersAtTheRootASingleSeparator) {
