@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "common/Paths.h"
+#include "common/PlayerDetection.h"
 #include "installer/engine/InstallSequence.h"
 #include "installer/registry/RegistryMethods.h"
 #include "installer/ui/Dir.h"
@@ -106,8 +107,11 @@ void Installer::Form_Load() {
 
     // Text1 is the working store of the detection: each result is written there and read back.
     Text1.SetText(ReadRegistry(services_.registry, kHkeyClassesRoot, kPlayerCommandKey, ""));
-    std::optional<std::string> directory = PlayerDirectory(Text1.Text());
-    if (Text1.Text() == kNotFound || !directory) {
+    const std::optional<std::string> command =
+        Text1.Text() == kNotFound ? std::nullopt : std::optional<std::string>(Text1.Text());
+    const std::optional<std::string> directory =
+        DetectPlayerDirectory(command, services_.registry, services_.files);
+    if (!directory) {
         windows.MsgBox(
             "Winamp Directory Could Not Be Detected. Do You Have Winamp Installed ? If You Do, "
             "Please Install A Newer Version ! (Try Versions Above 1.7)",

@@ -9,6 +9,7 @@
 #include "driver/Driver.h"
 #include "driver/Fixtures.h"
 #include "installer/ui/InstallerIds.h"
+#include "remover/RemoverIds.h"
 
 namespace driver = qlr::wine_driver;
 namespace ids = qlr::installer_ids;
@@ -17,9 +18,12 @@ namespace {
 
 const std::string kInstaller = driver::HostPath(QLR_INSTALLER_EXE);
 const std::string kFakePlayer = driver::HostPath(QLR_FAKEAMP_EXE);
+const std::string kRemover = driver::HostPath(QLR_REMOVER_EXE);
 
 const char kPlayerProgId[] = "HKCR\\Winamp.SkinZip";
 const char kCommandKey[] = "HKCR\\Winamp.SkinZip\\shell\\install\\command";
+// Where a current player records its directory.
+const char kRecordedKey[] = "HKCU\\Software\\Winamp";
 
 const char kRunningQuestion[] =
     "Winamp Was Found Running And Needs To Be Closed To Install QLR. Close Winamp Now ?";
@@ -207,6 +211,32 @@ INSTANTIATE_TEST_SUITE_P(
         UndetectedCase{"LargerThanTheReadBuffer", Registration::Value,
                        "\"" + kLongDirectory + "x\\winamp.exe\" \"%1\""}),
     [](const ::testing::TestParamInfo<UndetectedCase>& info) { return info.param.name; });
+
+// ---- a current player, found where it records its directory
+
+// A current player registers the skin-install command only while skins are associated with it,
+// and records its directory as the default value of HKCU\Software\Winamp. Both programs find it
+// there when its program file is in that directory.
+TEST_F(InstallerStartup, PlayerRecordedOnlyForTheUserIsFoundByInstallerAndRemover) {
+    struct RecordedDirectory {
+        explicit RecordedDirectory(const std::string& directory) { driver::RegSetValue(kRecordedKey, "", directory); }
+        ~RecordedDirectory() { driver::RegDeleteKey(kRecordedKey); }  // the prefix's registry is shared
+    } recorded(playerDir_);
+    ASSERT_FALSE(driver::RegKeyExists(kCommandKey));
+    HANDLE program = CreateFileA((playerDir_ + "\\winamp.exe").c_str(), GENERIC_WRITE, 0, nullptr,
+                                 CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(program, INVALID_HANDLE_VALUE);
+    CloseHandle(program);
+
+    StartInstaller();
+    ExpectProposal(playerDir_);
+
+    const std::string installDir = root_.MakeSubdirectory("Program Files\\Winamp\\qlr111");
+    driver::CopyFileOrThrow(kRemover, installDir + "\\qlr_remover.exe");
+    driver::Process remover = driver::Process::Start(installDir + "\\qlr_remover.exe", {}, installDir);
+    HWND window = driver::WaitForMainWindow(remover);
+    EXPECT_EQ(driver::ControlText(window, qlr::remover_ids::Label2), "Found Winamp In : " + playerDir_);
+}
 
 // ---- a running player
 

@@ -23,8 +23,8 @@ const char kAllErased[] = "Erased All QLR Files and Configuration !";
 // A registry whose value changes between the two queries of one read.
 class ChangingRegistry : public FakeRegistry {
 public:
-    RegistryValue Query(std::uint32_t, const std::string&, const std::string&,
-                        std::uint32_t capacity) const override {
+    RegistryValue Query(std::uint32_t, const std::string&, const std::string&, std::uint32_t capacity,
+                        RegistryView = RegistryView::Native) const override {
         RegistryValue value;
         value.type = kRegSz;
         value.size = capacity == 0 ? 8 : 40;  // grew after it was measured
@@ -147,6 +147,14 @@ TEST_F(Remover, DetectionOfTheCommandShapes) {
     }
     EXPECT_TRUE(windows.boxes.empty());
     EXPECT_TRUE(files.log.empty());  // start-up writes nothing
+}
+
+TEST_F(Remover, WithoutACommandTakesTheDirectoryThePlayersInstallerRecords) {
+    files.AddFile(std::string(kPlayerDir) + "\\winamp.exe", "");
+    registry.Set(kHkeyLocalMachine, "Software\\Wow6432Node\\Winamp", "", kRegSz, std::string(kPlayerDir) + '\0');
+    form.Form_Load();
+    EXPECT_EQ(form.wnpdir.Caption(), kPlayerDir);
+    EXPECT_EQ(form.Label2.Caption(), std::string("Found Winamp In : ") + kPlayerDir);
 }
 
 TEST_F(Remover, DeletesTheListInOrderAndNothingElse) {
