@@ -1,7 +1,9 @@
 #include "platform/win32/Win32FileSystem.h"
 
+#include <cwchar>
 #include <vector>
 
+#include "platform/win32/AnsiText.h"
 #include "platform/win32/Handle.h"
 #include "platform/win32/SystemDll.h"
 
@@ -59,24 +61,39 @@ DriveType TypeOf(UINT type) {
     }
 }
 
+// The short (8.3) name of the entry `name` of the directory, as the code page writes it; "" when
+// the file system gives it none or the code page cannot write it either.
+std::string ShortName(const std::vector<wchar_t>& directory, const wchar_t* name, AnsiNames& names) {
+    std::vector<wchar_t> path(directory.begin(), directory.end() - 1);  // without its NUL
+    if (path.empty() || path.back() != L'\\') path.push_back(L'\\');
+    path.insert(path.end(), name, name + wcslen(name) + 1);
+    wchar_t shortPath[MAX_PATH];
+    const DWORD length = GetShortPathNameW(path.data(), shortPath, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) return {};
+    const wchar_t* last = wcsrchr(shortPath, L'\\');
+    std::string text;
+    return names.Write(last ? last + 1 : shortPath, text) ? text : std::string();
+}
+
 // Opens a listing of the directory. Where the system has them (Windows 7 on), the basic entry
 // data without short names and larger transfers make long listings much faster.
-UniqueFind OpenListing(const std::string& directory, WIN32_FIND_DATAA& entry) {
-    std::string pattern = directory;
-    if (pattern.empty() || pattern.back() != '\\') pattern += '\\';
-    pattern += '*';
-    UniqueFind find(FindFirstFileExA(pattern.c_str(), FindExInfoBasic, &entry,
+UniqueFind OpenListing(const std::vector<wchar_t>& directory, WIN32_FIND_DATAW& entry) {
+    std::vector<wchar_t> pattern(directory.begin(), directory.end() - 1);
+    if (pattern.empty() || pattern.back() != L'\\') pattern.push_back(L'\\');
+    pattern.push_back(L'*');
+    pattern.push_back(L'\0');
+    UniqueFind find(FindFirstFileExW(pattern.data(), FindExInfoBasic, &entry,
                                      FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH));
     if (!find && GetLastError() == ERROR_INVALID_PARAMETER)
-        find.reset(FindFirstFileExA(pattern.c_str(), FindExInfoStandard, &entry,
+        find.reset(FindFirstFileExW(pattern.data(), FindExInfoStandard, &entry,
                                     FindExSearchNameMatch, nullptr, 0));
     return find;
 }
 
 // A directory can be read when its listing opens; a root without any entry counts as read.
 Status Readable(const std::string& directory) {
-    WIN32_FIND_DATAA entry;
-    if (OpenListing(directory, entry) || GetLastError() == ERROR_FILE_NOT_FOUND) return Status::Ok();
+    WIN32_FIND_DATAW entry;
+    if (OpenListing(Wide(directory), entry) || GetLastError() == ERROR_FILE_NOT_FOUND) return Status::Ok();
     return LastError();
 }
 
@@ -193,18 +210,26 @@ Result<std::vector<DirectoryEntry>> Win32FileSystem::ListDirectory(const std::st
             result.value = std::move(*kept);
             return result;
         }
-    WIN32_FIND_DATAA entry;
-    UniqueFind find = OpenListing(directory, entry);
+    // Listed in the wide form, which names every entry as it is, so that an entry whose name the
+    // code page cannot write is known as such and can be given its short name.
+    const std::vector<wchar_t> wide = Wide(directory);
+    WIN32_FIND_DATAW entry;
+    UniqueFind find = OpenListing(wide, entry);
     if (!find) {
         // A root without any entry has not even "." and "..": it is empty, not unreadable.
         if (GetLastError() != ERROR_FILE_NOT_FOUND) result.status = LastError();
         return result;
     }
+    AnsiNames names;
     do {
-        const char* name = entry.cFileName;
-        if (name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0'))) continue;
-        result.value.push_back({name, entry.dwFileAttributes});
-    } while (FindNextFileA(find.get(), &entry));
+        const wchar_t* name = entry.cFileName;
+        if (name[0] == L'.' && (name[1] == L'\0' || (name[1] == L'.' && name[2] == L'\0'))) continue;
+        DirectoryEntry listed;
+        listed.attributes = entry.dwFileAttributes;
+        listed.nameFits = names.Write(name, listed.name);
+        if (!listed.nameFits) listed.shortName = ShortName(wide, name, names);
+        result.value.push_back(std::move(listed));
+    } while (FindNextFileW(find.get(), &entry));
     if (GetLastError() != ERROR_NO_MORE_FILES) {
         result.status = LastError();
         result.value.clear();

@@ -7,6 +7,7 @@
 
 #include <vector>
 
+#include "platform/win32/AnsiText.h"
 #include "platform/win32/ComApartment.h"
 
 namespace qlr::win32 {
@@ -25,14 +26,6 @@ int CsidlOf(SpecialFolder folder) {
     return CSIDL_STARTUP;
 }
 
-// The ANSI path as the NUL-terminated wide text IPersistFile::Save takes. (A vector rather than
-// std::wstring: the wide string class would bring its whole instantiation into the program.)
-std::vector<wchar_t> Wide(const std::string& text) {
-    int length = MultiByteToWideChar(CP_ACP, 0, text.data(), int(text.size()), nullptr, 0);
-    std::vector<wchar_t> wide(length + 1, L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text.data(), int(text.size()), wide.data(), length);
-    return wide;
-}
 }  // namespace
 
 Status FromHResult(HRESULT hr) {
