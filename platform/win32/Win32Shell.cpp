@@ -35,11 +35,30 @@ Status FromHResult(HRESULT hr) {
 }
 
 Status Win32Shell::SpecialFolderPath(SpecialFolder folder, std::string& path) {
+    return CsidlFolderPath(CsidlOf(folder), path);
+}
+
+Status Win32Shell::CsidlFolderPath(int csidl, std::string& path) {
     char buffer[MAX_PATH] = {};
-    HRESULT hr = SHGetFolderPathA(nullptr, CsidlOf(folder), nullptr, SHGFP_TYPE_CURRENT, buffer);
+    HRESULT hr = SHGetFolderPathA(nullptr, csidl, nullptr, SHGFP_TYPE_CURRENT, buffer);
     if (hr != S_OK) return FromHResult(FAILED(hr) ? hr : E_FAIL);  // S_FALSE: no such folder
     path = buffer;
     return Status::Ok();
+}
+
+Status Win32Shell::EnvironmentVariable(const std::string& name, std::string& value) {
+    // The value may change between the calls: read until it fits.
+    std::vector<char> buffer(MAX_PATH);
+    for (;;) {
+        SetLastError(ERROR_SUCCESS);
+        const DWORD length = GetEnvironmentVariableA(name.c_str(), buffer.data(), DWORD(buffer.size()));
+        if (length == 0 && GetLastError() != ERROR_SUCCESS) return Status::Fail(GetLastError());
+        if (length < buffer.size()) {
+            value.assign(buffer.data(), length);
+            return Status::Ok();
+        }
+        buffer.resize(length);  // the size it needs, its terminating zero included
+    }
 }
 
 Status Win32Shell::SaveShortcut(const std::string& linkPath, const Shortcut& shortcut) {

@@ -27,6 +27,7 @@ enum : std::uint32_t {
     kErrNotReady = 21,
     kErrInvalidName = 123,
     kErrAlreadyExists = 183,
+    kErrEnvironmentVariableNotFound = 203,
 };
 
 class FakeFileSystem : public FileSystem {

@@ -32,6 +32,18 @@ public:
         entries.emplace_back(key, value);
         return Status::Ok();
     }
+    std::string GetPrivateProfileStringA(const std::string& section, const std::string& key,
+                                         const std::string& defaultValue,
+                                         const std::string& file) override {
+        auto profile = profiles.find(Lower(file));
+        if (profile == profiles.end()) return defaultValue;
+        for (const auto& [name, entries] : profile->second) {
+            if (Lower(name) != Lower(section)) continue;
+            for (const auto& [entryKey, value] : entries)
+                if (Lower(entryKey) == Lower(key)) return value;
+        }
+        return defaultValue;
+    }
     void GetSystemDirectoryA(std::string& buffer) override { Fill(systemDirectory, buffer); }
     void GetWindowsDirectoryA(std::string& buffer) override { Fill(windowsDirectory, buffer); }
 
