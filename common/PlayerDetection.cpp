@@ -5,28 +5,23 @@
 
 namespace qlr {
 
-namespace {
-
-// The directory recorded as the key's default value, when the player's program is there.
-std::optional<std::string> RecordedDirectory(const Registry& registry, const FileSystem& files,
-                                             std::uint32_t root, RegistryView view) {
-    std::optional<std::string> directory = ReadStringValue(registry, root, kPlayerSettingsKey, "", view);
-    if (!directory) return std::nullopt;
-    while (!directory->empty() && directory->back() == '\\') directory->pop_back();
-    if (directory->empty() || !files.IsFile(*directory + '\\' + kPlayerProgramFile)) return std::nullopt;
-    return directory;
-}
-
-}  // namespace
-
-std::optional<std::string> DetectPlayerDirectory(const std::optional<std::string>& command,
-                                                 const Registry& registry, const FileSystem& files) {
-    if (command)
-        if (std::optional<std::string> directory = PlayerDirectory(*command)) return directory;
-    if (std::optional<std::string> directory =
-            RecordedDirectory(registry, files, kHkeyCurrentUser, RegistryView::Native))
-        return directory;
-    return RecordedDirectory(registry, files, kHkeyLocalMachine, RegistryView::Bits32);
+std::optional<std::string> DetectPlayerDirectory(const std::string& command, const Registry& registry,
+                                                 const FileSystem& files) {
+    std::optional<std::string> directory = PlayerDirectory(command);
+    if (directory) return directory;
+    // Where the player records itself, in the order they are tried.
+    const struct {
+        std::uint32_t root;
+        RegistryView view;
+    } places[] = {{kHkeyCurrentUser, RegistryView::Native}, {kHkeyLocalMachine, RegistryView::Bits32}};
+    const std::string key = kPlayerSettingsKey, defaultValue;  // the value named ""
+    std::string recorded;
+    for (const auto& place : places) {
+        if (!ReadStringValue(registry, place.root, key, defaultValue, recorded, place.view)) continue;
+        while (!recorded.empty() && recorded.back() == '\\') recorded.pop_back();
+        if (!recorded.empty() && files.IsFile(recorded + "\\winamp.exe")) return recorded;
+    }
+    return std::nullopt;
 }
 
 }  // namespace qlr

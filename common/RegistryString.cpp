@@ -2,18 +2,20 @@
 
 namespace qlr {
 
-std::optional<std::string> ReadStringValue(const Registry& registry, std::uint32_t root,
-                                           const std::string& subKey, const std::string& valueName,
-                                           RegistryView view) {
+bool ReadStringValue(const Registry& registry, std::uint32_t root, const std::string& subKey,
+                     const std::string& valueName, std::string& text, RegistryView view) {
     const RegistryValue probe = registry.Query(root, subKey, valueName, 0, view);
-    if (!probe.ok() || probe.type != kRegSz) return std::nullopt;
-    if (probe.size == 0) return std::string();
-
+    if (!probe.ok() || probe.type != kRegSz) return false;
+    if (probe.size == 0) {
+        text.clear();
+        return true;
+    }
     // The value may have changed between the two queries (grown, or become another type): then
     // nothing trustworthy was read.
     const RegistryValue value = registry.Query(root, subKey, valueName, probe.size, view);
-    if (!value.ok() || value.type != kRegSz) return std::nullopt;
-    return value.data.substr(0, value.data.find('\0'));
+    if (!value.ok() || value.type != kRegSz) return false;
+    text = value.data.substr(0, value.data.find('\0'));
+    return true;
 }
 
 }  // namespace qlr

@@ -16,7 +16,8 @@ public:
     virtual Status WritePrivateProfileStringA(const std::string& section, const std::string& key,
                                               const std::string& value, const std::string& file) = 0;
     // Reads the value of the key in the section of the profile file, without the blanks around
-    // it; defaultValue when the file, the section or the key is not there.
+    // it (at most 32766 characters of it); defaultValue when the file, the section or the key is
+    // not there.
     virtual std::string GetPrivateProfileStringA(const std::string& section, const std::string& key,
                                                  const std::string& defaultValue,
                                                  const std::string& file) = 0;

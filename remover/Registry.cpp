@@ -7,7 +7,8 @@ namespace qlr::remover::Registry {
 std::string ReadRegistryString(const qlr::Registry& registry, std::uint32_t root,
                                const std::string& subKey, const std::string& valueName,
                                const std::string& defaultValue) {
-    return ReadStringValue(registry, root, subKey, valueName).value_or(defaultValue);
+    std::string text;
+    return ReadStringValue(registry, root, subKey, valueName, text) ? text : defaultValue;
 }
 
 }  // namespace qlr::remover::Registry

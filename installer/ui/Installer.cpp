@@ -106,11 +106,10 @@ void Installer::Form_Load() {
     instfrom.SetCaption(services_.files.CurrentDirectory());
 
     // Text1 is the working store of the detection: each result is written there and read back.
+    // "Not Found" names no directory: it names no program and is too short to be cut.
     Text1.SetText(ReadRegistry(services_.registry, kHkeyClassesRoot, kPlayerCommandKey, ""));
-    const std::optional<std::string> command =
-        Text1.Text() == kNotFound ? std::nullopt : std::optional<std::string>(Text1.Text());
     const std::optional<std::string> directory =
-        DetectPlayerDirectory(command, services_.registry, services_.files);
+        DetectPlayerDirectory(Text1.Text(), services_.registry, services_.files);
     if (!directory) {
         windows.MsgBox(
             "Winamp Directory Could Not Be Detected. Do You Have Winamp Installed ? If You Do, "

@@ -2,8 +2,6 @@
 
 #include <windows.h>
 
-#include <vector>
-
 namespace qlr::win32 {
 
 namespace {
@@ -26,15 +24,10 @@ Status Win32IniFilez::WritePrivateProfileStringA(const std::string& section, con
 std::string Win32IniFilez::GetPrivateProfileStringA(const std::string& section, const std::string& key,
                                                     const std::string& defaultValue,
                                                     const std::string& file) {
-    // A value that fills the buffer to its last character may have been cut: read it again into
-    // a buffer twice the size.
-    std::vector<char> buffer(MAX_PATH);
-    for (;;) {
-        const DWORD length = ::GetPrivateProfileStringA(section.c_str(), key.c_str(), defaultValue.c_str(),
-                                                        buffer.data(), DWORD(buffer.size()), file.c_str());
-        if (length + 1 < buffer.size()) return std::string(buffer.data(), length);
-        buffer.resize(buffer.size() * 2);
-    }
+    char value[32767];  // a longer value comes back cut: no path is that long
+    const DWORD length = ::GetPrivateProfileStringA(section.c_str(), key.c_str(), defaultValue.c_str(),
+                                                    value, sizeof value, file.c_str());
+    return std::string(value, length);
 }
 
 void Win32IniFilez::GetSystemDirectoryA(std::string& buffer) {

@@ -7,7 +7,6 @@
 
 #include <vector>
 
-#include "platform/win32/AnsiText.h"
 #include "platform/win32/ComApartment.h"
 
 namespace qlr::win32 {
@@ -26,6 +25,14 @@ int CsidlOf(SpecialFolder folder) {
     return CSIDL_STARTUP;
 }
 
+// The ANSI path as the NUL-terminated wide text IPersistFile::Save takes. (A vector rather than
+// std::wstring: the wide string class would bring its whole instantiation into the program.)
+std::vector<wchar_t> Wide(const std::string& text) {
+    int length = MultiByteToWideChar(CP_ACP, 0, text.data(), int(text.size()), nullptr, 0);
+    std::vector<wchar_t> wide(length + 1, L'\0');
+    MultiByteToWideChar(CP_ACP, 0, text.data(), int(text.size()), wide.data(), length);
+    return wide;
+}
 }  // namespace
 
 Status FromHResult(HRESULT hr) {
@@ -47,18 +54,12 @@ Status Win32Shell::CsidlFolderPath(int csidl, std::string& path) {
 }
 
 Status Win32Shell::EnvironmentVariable(const std::string& name, std::string& value) {
-    // The value may change between the calls: read until it fits.
-    std::vector<char> buffer(MAX_PATH);
-    for (;;) {
-        SetLastError(ERROR_SUCCESS);
-        const DWORD length = GetEnvironmentVariableA(name.c_str(), buffer.data(), DWORD(buffer.size()));
-        if (length == 0 && GetLastError() != ERROR_SUCCESS) return Status::Fail(GetLastError());
-        if (length < buffer.size()) {
-            value.assign(buffer.data(), length);
-            return Status::Ok();
-        }
-        buffer.resize(length);  // the size it needs, its terminating zero included
-    }
+    char buffer[32767];  // the longest value a variable can hold, and its zero
+    SetLastError(ERROR_SUCCESS);
+    const DWORD length = GetEnvironmentVariableA(name.c_str(), buffer, sizeof buffer);
+    if (length == 0 && GetLastError() != ERROR_SUCCESS) return Status::Fail(GetLastError());
+    value.assign(buffer, length);
+    return Status::Ok();
 }
 
 Status Win32Shell::SaveShortcut(const std::string& linkPath, const Shortcut& shortcut) {

@@ -25,40 +25,40 @@ TEST(PlayerDetection, CommandFirstThenTheRecordedDirectoriesThatHoldThePlayer) {
     const std::string sz(1, '\0');  // the terminating zero of a stored string
     const struct {
         const char* name;
-        std::optional<std::string> command;
+        std::string command;  // "": none read
         std::vector<Recorded> recorded;
         std::optional<std::string> directory;
     } cases[] = {
         {"command", kCommand, {{kHkeyCurrentUser, kUserKey, "D:\\Winamp" + sz}}, "C:\\Program Files\\Winamp"},
         {"command taken unchecked", kEmptyCommand, {{kHkeyCurrentUser, kUserKey, "D:\\Winamp" + sz}}, "E:\\Empty"},
-        {"user's", std::nullopt, {{kHkeyCurrentUser, kUserKey, "D:\\Winamp" + sz}}, "D:\\Winamp"},
+        {"user's", "", {{kHkeyCurrentUser, kUserKey, "D:\\Winamp" + sz}}, "D:\\Winamp"},
         {"user's after a command too short to cut", std::string(17, 'x'),
          {{kHkeyCurrentUser, kUserKey, "D:\\Winamp" + sz}}, "D:\\Winamp"},
-        {"trailing backslash", std::nullopt, {{kHkeyCurrentUser, kUserKey, "D:\\Winamp\\" + sz}}, "D:\\Winamp"},
-        {"player at a drive root", std::nullopt, {{kHkeyCurrentUser, kUserKey, "F:\\" + sz}}, "F:"},
+        {"trailing backslash", "", {{kHkeyCurrentUser, kUserKey, "D:\\Winamp\\" + sz}}, "D:\\Winamp"},
+        {"player at a drive root", "", {{kHkeyCurrentUser, kUserKey, "F:\\" + sz}}, "F:"},
         {"user's before the machine's",
-         std::nullopt,
+         "",
          {{kHkeyLocalMachine, kMachineKey32, "C:\\Program Files\\Winamp" + sz},
           {kHkeyCurrentUser, kUserKey, "D:\\Winamp" + sz}},
          "D:\\Winamp"},
         {"machine's when the user's has no player",
-         std::nullopt,
+         "",
          {{kHkeyCurrentUser, kUserKey, "E:\\Empty" + sz},
           {kHkeyLocalMachine, kMachineKey32, "C:\\Program Files\\Winamp" + sz}},
          "C:\\Program Files\\Winamp"},
         {"machine's when the user's is no plain string",
-         std::nullopt,
+         "",
          {{kHkeyCurrentUser, kUserKey, "D:\\Winamp" + sz, kRegExpandSz},
           {kHkeyLocalMachine, kMachineKey32, "C:\\Program Files\\Winamp" + sz}},
          "C:\\Program Files\\Winamp"},
-        {"machine's only in the 32-bit view", std::nullopt, {{kHkeyLocalMachine, kUserKey, "D:\\Winamp" + sz}}, std::nullopt},
+        {"machine's only in the 32-bit view", "", {{kHkeyLocalMachine, kUserKey, "D:\\Winamp" + sz}}, std::nullopt},
         {"recorded directories without the player",
-         std::nullopt,
+         "",
          {{kHkeyCurrentUser, kUserKey, "E:\\Empty" + sz}, {kHkeyLocalMachine, kMachineKey32, "G:\\Gone" + sz}},
          std::nullopt},
-        {"empty and root-only values", std::nullopt,
+        {"empty and root-only values", "",
          {{kHkeyCurrentUser, kUserKey, sz}, {kHkeyLocalMachine, kMachineKey32, "\\" + sz}}, std::nullopt},
-        {"nothing", std::nullopt, {}, std::nullopt},
+        {"nothing", "", {}, std::nullopt},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
