@@ -72,11 +72,11 @@ bool WriteAnsi(const wchar_t* wide, bool utf8, std::string& text) {
     return length > 0 && !lacking;
 }
 
-// A directory's path in its wide form, which names every entry as it is, followed by a '', after
+// A directory's path in its wide form, which names every entry as it is, followed by a '\', after
 // which a name of its entries is put.
 struct WidePath {
     wchar_t text[2 * MAX_PATH + 2];
-    int length = 0;  // the directory and its ''
+    int length = 0;  // the directory and its '\'
 
     const wchar_t* With(const wchar_t* name) {
         lstrcpynW(text + length, name, MAX_PATH + 1);

@@ -228,14 +228,9 @@ private:
     std::string Opened(const std::string& path) const {
         std::string key = Key(path);
         if (key.find('?') != std::string::npos) return {};
-        for (bool replaced = true; replaced;) {  // a short name below a short name: again
-            replaced = false;
-            for (const auto& [alias, target] : aliases_)
-                if (key.compare(0, alias.size(), alias) == 0 && (key.size() == alias.size() || key[alias.size()] == '\\')) {
-                    key = target + key.substr(alias.size());
-                    replaced = true;
-                }
-        }
+        for (const auto& [alias, target] : aliases_)  // (not a short name below another)
+            if (key.compare(0, alias.size(), alias) == 0 && (key.size() == alias.size() || key[alias.size()] == '\\'))
+                return target + key.substr(alias.size());
         return key;
     }
     static std::string Parent(const std::string& key) {

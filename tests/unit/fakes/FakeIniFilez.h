@@ -35,14 +35,7 @@ public:
     std::string GetPrivateProfileStringA(const std::string& section, const std::string& key,
                                          const std::string& defaultValue,
                                          const std::string& file) override {
-        auto profile = profiles.find(Lower(file));
-        if (profile == profiles.end()) return defaultValue;
-        for (const auto& [name, entries] : profile->second) {
-            if (Lower(name) != Lower(section)) continue;
-            for (const auto& [entryKey, value] : entries)
-                if (Lower(entryKey) == Lower(key)) return value;
-        }
-        return defaultValue;
+        return profiles.count(Lower(file)) ? Value(file, section, key).value_or(defaultValue) : defaultValue;
     }
     void GetSystemDirectoryA(std::string& buffer) override { Fill(systemDirectory, buffer); }
     void GetWindowsDirectoryA(std::string& buffer) override { Fill(windowsDirectory, buffer); }

@@ -2,7 +2,6 @@
 // A shell whose special folders are directories of a FakeFileSystem; a saved shortcut is kept
 // here and appears there as a file. Folders by CSIDL number and environment variables are what a
 // test sets.
-#include <cctype>
 #include <map>
 #include <string>
 
@@ -33,12 +32,10 @@ public:
         return Status::Ok();
     }
     Status EnvironmentVariable(const std::string& name, std::string& value) override {
-        for (const auto& [set, text] : environment)
-            if (Upper(set) == Upper(name)) {
-                value = text;
-                return Status::Ok();
-            }
-        return Status::Fail(kErrEnvironmentVariableNotFound);
+        auto it = environment.find(name);
+        if (it == environment.end()) return Status::Fail(kErrEnvironmentVariableNotFound);
+        value = it->second;
+        return Status::Ok();
     }
     Status SaveShortcut(const std::string& linkPath, const Shortcut& shortcut) override {
         ++saves;
@@ -51,16 +48,11 @@ public:
 
     std::map<SpecialFolder, std::string> folders;
     std::map<int, std::string> csidlFolders;          // by CSIDL number
-    std::map<std::string, std::string> environment;  // names matched in any letter case
+    std::map<std::string, std::string> environment;
     std::map<std::string, Shortcut> links;  // by the path they were saved at
     int saves = 0;
 
 private:
-    static std::string Upper(std::string text) {
-        for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-        return text;
-    }
-
     FakeFileSystem& files_;
 };
 

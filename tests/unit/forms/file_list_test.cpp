@@ -115,17 +115,6 @@ TEST(FileListFilter, NamesAreMovedIntoTheEntriesAndSorted) {
     EXPECT_EQ(items[1].text, "a.m3u");
     EXPECT_EQ(items[2].text, "b.M3U");
     EXPECT_EQ(items[2].glyph, Glyph::None);
-
-    // A name the code page cannot write: matched, sorted and shown by its short name, or not at
-    // all without one.
-    std::vector<DirectoryEntry> unwritable(3);
-    unwritable[0] = {"??.m3u", 0, false, "ZZ~1.M3U"};
-    unwritable[1] = {"???.m3u", 0, false, ""};
-    unwritable[2] = {"b.m3u", 0, true, "B~1.M3U"};  // a short name of a name that fits is not used
-    const std::vector<ListItem> shown = MatchingFiles(unwritable, "z*.m3u;b*");
-    ASSERT_EQ(shown.size(), 2u);
-    EXPECT_EQ(shown[0].text, "b.m3u");
-    EXPECT_EQ(shown[1].text, "ZZ~1.M3U");
 }
 
 }  // namespace

@@ -149,14 +149,6 @@ TEST_F(Remover, DetectionOfTheCommandShapes) {
     EXPECT_TRUE(files.log.empty());  // start-up writes nothing
 }
 
-TEST_F(Remover, WithoutACommandTakesTheDirectoryThePlayersInstallerRecords) {
-    files.AddFile(std::string(kPlayerDir) + "\\winamp.exe", "");
-    registry.Set(kHkeyLocalMachine, "Software\\Wow6432Node\\Winamp", "", kRegSz, std::string(kPlayerDir) + '\0');
-    form.Form_Load();
-    EXPECT_EQ(form.wnpdir.Caption(), kPlayerDir);
-    EXPECT_EQ(form.Label2.Caption(), std::string("Found Winamp In : ") + kPlayerDir);
-}
-
 TEST_F(Remover, DeletesTheListInOrderAndNothingElse) {
     Load(kCommand);
     AddFiles(kPlayerDir, {"hvr.ini", "jobs.ini", "jng.ini", "setback.ini", "deflist.fil", "job1.fil",

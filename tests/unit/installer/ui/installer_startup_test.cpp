@@ -140,21 +140,6 @@ TEST_F(InstallerStartup, TheDirectoryComesFromTheProgramPathOrElseTheCutByPositi
     }
 }
 
-// A current player registers the command only while skins are associated with it; the directory
-// it records for itself is taken then, when the player's program is there.
-TEST_F(InstallerStartup, WithoutACommandTakesTheDirectoryThePlayerRecords) {
-    registry.Set(kHkeyCurrentUser, "Software\\Winamp", "", kRegSz, std::string("D:\\Winamp\\") + '\0');
-    EXPECT_THROW(installer.Form_Load(), ProgramEnded);  // no winamp.exe there yet
-    EXPECT_EQ(windows.boxes.size(), 1u);
-
-    files.AddFile("D:\\Winamp\\winamp.exe", "");
-    Installer again{fakes.Services()};
-    EXPECT_NO_THROW(again.Form_Load());
-    EXPECT_EQ(windows.boxes.size(), 1u);
-    EXPECT_EQ(again.wnpdir.Caption(), "D:\\Winamp");
-    EXPECT_EQ(again.Text1.Text(), "D:\\Winamp\\qlr111");
-}
-
 TEST_F(InstallerStartup, ExitAsksAndEndsOnlyOnYes) {
     registry.SetString(kPlayerCommandKey, kCommand);
     ASSERT_FALSE(Load());
