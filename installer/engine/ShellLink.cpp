@@ -93,10 +93,10 @@ IconLocation ParseIconLocation(const std::string& text) {
 
 std::optional<SpecialFolder> SpecialFolderOf(std::int32_t dest) {
     switch (dest) {
-        case 0: return SpecialFolder::Desktop;
-        case 1: return SpecialFolder::Programs;
-        case 2: return SpecialFolder::StartMenu;
-        case 3: return SpecialFolder::StartUp;
+        case kLinkOnDesktop: return SpecialFolder::Desktop;
+        case kLinkInProgramsMenu: return SpecialFolder::Programs;
+        case kLinkInStartMenu: return SpecialFolder::StartMenu;
+        case kLinkInStartUp: return SpecialFolder::StartUp;
         default: return std::nullopt;
     }
 }

@@ -1,6 +1,16 @@
 #pragma once
 // The default playlist picker: a drive chooser, a directory list and a file list filtered by an
 // editable pattern list; the chosen file's full path goes into the main window's playlist box.
+//
+// The controls, by what they are for:
+//   Drive1    the drive chooser
+//   Dir1      the directory list
+//   File1     the files of Dir1's directory that match the patterns
+//   Text1     the chosen file's full path (read-only)
+//   Command1  "&OK": the chosen path into the main window's playlist box
+//   Command2  "&Cancel"
+//   Label1    "Select Your Default Playlist :"
+//   Text2     the pattern list, "*.m3u; *.pls" at first
 #include "forms/Controls.h"
 #include "forms/DirList.h"
 #include "forms/DriveList.h"

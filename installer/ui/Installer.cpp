@@ -123,12 +123,11 @@ void Installer::Form_Load() {
 }
 
 InstallWindow Installer::InstallControls() {
-    return {Text1,    Text2,    Label4,   Label5,   instfrom,         wnpdir,
-            Command1, Command2, Command3, Command4, services_.windows, [this](double ms) { Pause(ms); }};
+    return InstallWindow(*this, services_.windows, [this](double ms) { Pause(ms); });
 }
 
 void Installer::Command1_Click() {
-    RunInstall(InstallControls(), {services_.files, services_.ini, services_.shell});
+    RunInstall(InstallControls(), {services_.files, services_.ini, services_.shell, services_.registry});
 }
 
 void Installer::Command2_Click() {

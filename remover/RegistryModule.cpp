@@ -1,14 +1,14 @@
-#include "remover/Registry.h"
+#include "remover/RegistryModule.h"
 
 #include "common/RegistryString.h"
 
-namespace qlr::remover::Registry {
+namespace qlr::remover::RegistryModule {
 
-std::string ReadRegistryString(const qlr::Registry& registry, std::uint32_t root,
+std::string ReadRegistryString(const Registry& registry, std::uint32_t root,
                                const std::string& subKey, const std::string& valueName,
                                const std::string& defaultValue) {
     std::string text;
     return ReadStringValue(registry, root, subKey, valueName, text) ? text : defaultValue;
 }
 
-}  // namespace qlr::remover::Registry
+}  // namespace qlr::remover::RegistryModule
