@@ -16,11 +16,11 @@ inline constexpr const char* kPlayerSettingsKey = "Software\\Winamp";
 
 // The player's directory. Its skin-install command comes first: `command` is that value as the
 // program read it ("" when it could not be read), and a directory cut out of it (PlayerDirectory)
-// is taken as it is, unchecked. Players register that command only while skins
-// are associated with them, so when it gives no directory, the directories recorded under
-// HKEY_CURRENT_USER and then HKEY_LOCAL_MACHINE (kPlayerSettingsKey) are tried, each taken only
-// when the player's program (winamp.exe) is in it, without the trailing '\' the value may end in.
-// Nothing when none of them gives a directory.
+// is taken as it is, unchecked. Players register that command only while skins are associated
+// with them, so when it gives no directory, the directories recorded under HKEY_CURRENT_USER and
+// then HKEY_LOCAL_MACHINE (kPlayerSettingsKey) are tried, each taken only when the player's
+// program (winamp.exe) is in it, without the trailing '\' the value may end in. Nothing when none
+// of them gives a directory.
 std::optional<std::string> DetectPlayerDirectory(const std::string& command, const Registry& registry,
                                                  const FileSystem& files);
 

@@ -1,6 +1,6 @@
 #pragma once
-// A plain-string registry value read as text, the way both programs read the values the player
-// registers.
+// A plain-string registry value read as text: the way the remover reads the player's command, and
+// both programs read the directory the player records.
 #include <cstdint>
 #include <string>
 
