@@ -101,10 +101,12 @@ Status DirList::Load(const std::string& path) {
 
     Result<std::vector<DirectoryEntry>> listing = files_.ListDirectory(full);
     if (!listing.ok()) return listing.status;
-    // Hidden and system directories are listed too: they can be entered like any other.
+    // Hidden and system directories are listed too: they can be entered like any other. Each is
+    // listed by the name it is entered by; one without such a name cannot be entered.
     std::vector<std::string> subdirectories;
     for (DirectoryEntry& entry : listing.value)
-        if (entry.attributes & kFileAttributeDirectory) subdirectories.push_back(std::move(entry.name));
+        if (std::string* name = entry.OpenableName(); name && entry.attributes & kFileAttributeDirectory)
+            subdirectories.push_back(std::move(*name));
     SortNames(subdirectories);
 
     const int depth = int(chain.size());

@@ -12,15 +12,16 @@ std::vector<ListItem> MatchingFiles(std::vector<DirectoryEntry>& entries, const 
     names.reserve(entries.size());
     entryOf.reserve(entries.size());
     for (std::size_t i = 0; i < entries.size(); ++i) {
-        const DirectoryEntry& entry = entries[i];
-        if (entry.attributes & kNotOrdinary || !MatchesAny(patterns, entry.name)) continue;
-        names.push_back(entry.name);
+        DirectoryEntry& entry = entries[i];
+        const std::string* name = entry.OpenableName();
+        if (entry.attributes & kNotOrdinary || !name || !MatchesAny(patterns, *name)) continue;
+        names.push_back(*name);
         entryOf.push_back(std::uint32_t(i));
     }
     std::vector<ListItem> items;
     items.reserve(names.size());
     for (std::uint32_t index : SortOrder(names))
-        items.push_back({std::move(entries[entryOf[index]].name), 0, Glyph::None});
+        items.push_back({std::move(*entries[entryOf[index]].OpenableName()), 0, Glyph::None});
     return items;
 }
 

@@ -44,6 +44,18 @@ struct DriveInfo {
 struct DirectoryEntry {
     std::string name;  // the bare name, in the case the file system keeps it
     std::uint32_t attributes = 0;  // kFileAttribute... bits
+    // Whether the system's ANSI code page can write the name. Where it cannot, `name` has '?' for
+    // the characters it lacks and opens nothing, and `shortName` is the entry's short (8.3) name,
+    // through which it opens: "" when the file system gives it none.
+    bool nameFits = true;
+    std::string shortName = {};
+
+    // The name a program of the ANSI code page shows and opens the entry by: its own name where
+    // the code page can write it, otherwise its short name; null when it has neither.
+    std::string* OpenableName() {
+        if (nameFits) return &name;
+        return shortName.empty() ? nullptr : &shortName;
+    }
 };
 
 class FileSystem {

@@ -12,6 +12,11 @@
 
 namespace qlr {
 
+// Which registry a query reads on 64-bit Windows, where 32-bit programs see a registry of their
+// own for most of HKEY_LOCAL_MACHINE\Software: the program's own (Native), or the one 32-bit
+// programs see (Bits32), which a 64-bit program must ask for. On 32-bit Windows both are one.
+enum class RegistryView { Native, Bits32 };
+
 struct RegistryValue {
     Status status;            // the query's outcome
     std::string name;         // the value's name, when it was found by enumeration
@@ -27,9 +32,11 @@ public:
     virtual ~Registry() = default;
     // Opens subKey under root and queries valueName ("" is the key's default value) into a buffer
     // of `capacity` bytes. With capacity 0 no data is read: only the type and size are learned.
-    // Data larger than a non-zero capacity makes the query fail.
+    // Data larger than a non-zero capacity makes the query fail. The key is looked for in the
+    // given view.
     virtual RegistryValue Query(std::uint32_t root, const std::string& subKey,
-                                const std::string& valueName, std::uint32_t capacity) const = 0;
+                                const std::string& valueName, std::uint32_t capacity,
+                                RegistryView view = RegistryView::Native) const = 0;
 
     // Creates subKey under root (with every missing key on its path) or opens it, stores the value
     // with exactly these type and data bytes, and flushes the key to disk before closing it.

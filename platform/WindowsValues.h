@@ -18,6 +18,7 @@ inline constexpr std::uint32_t kErrorInvalidParameter = 87;
 inline constexpr std::uint32_t kErrorDiskFull = 112;
 inline constexpr std::uint32_t kErrorInvalidName = 123;     // a name that cannot be a file's
 inline constexpr std::uint32_t kErrorAlreadyExists = 183;
+inline constexpr std::uint32_t kErrorEnvvarNotFound = 203;  // no such environment variable
 inline constexpr std::uint32_t kErrorMoreData = 234;        // a name or data beyond its buffer
 inline constexpr std::uint32_t kErrorNoMoreItems = 259;     // an enumeration index past the last
 

@@ -1,6 +1,7 @@
 #include "remover/Form1.h"
 
 #include "common/Paths.h"
+#include "common/PlayerDetection.h"
 #include "remover/RegistryModule.h"
 #include "remover/RemovalSequence.h"
 #include "remover/RemoverIds.h"
@@ -50,8 +51,9 @@ void Form1::Form_Load() {
 
     wnpdir.SetCaption(
         RegistryModule::ReadRegistryString(services_.registry, kHkeyClassesRoot, kPlayerCommandKey, "", ""));
-    // A command that names no directory (too short to be cut by position): not found.
-    const std::optional<std::string> directory = PlayerDirectory(wnpdir.Caption());
+    // The empty text, the sign that no command was read, names no directory either.
+    const std::optional<std::string> directory =
+        DetectPlayerDirectory(wnpdir.Caption(), services_.registry, services_.files);
     if (!directory) {
         wnpdir.SetCaption("");
         Label2.SetCaption("[Winamp Not Found Or Too Old Version Installed]");

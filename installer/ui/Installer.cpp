@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "common/Paths.h"
+#include "common/PlayerDetection.h"
 #include "installer/engine/InstallSequence.h"
 #include "installer/registry/RegistryMethods.h"
 #include "installer/ui/Dir.h"
@@ -107,9 +108,11 @@ void Installer::Form_Load() {
     instfrom.SetCaption(services_.files.CurrentDirectory());
 
     // Text1 is the working store of the detection: each result is written there and read back.
+    // "Not Found" names no directory: it names no program and is too short to be cut.
     Text1.SetText(ReadRegistry(services_.registry, kHkeyClassesRoot, kPlayerCommandKey, ""));
-    std::optional<std::string> directory = PlayerDirectory(Text1.Text());
-    if (Text1.Text() == kNotFound || !directory) {
+    const std::optional<std::string> directory =
+        DetectPlayerDirectory(Text1.Text(), services_.registry, services_.files);
+    if (!directory) {
         windows.MsgBox(
             "Winamp Directory Could Not Be Detected. Do You Have Winamp Installed ? If You Do, "
             "Please Install A Newer Version ! (Try Versions Above 1.7)",

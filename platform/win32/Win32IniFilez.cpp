@@ -21,6 +21,15 @@ Status Win32IniFilez::WritePrivateProfileStringA(const std::string& section, con
     return StatusOf(::WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), file.c_str()));
 }
 
+std::string Win32IniFilez::GetPrivateProfileStringA(const std::string& section, const std::string& key,
+                                                    const std::string& defaultValue,
+                                                    const std::string& file) {
+    char value[32767];  // a longer value comes back cut: no path is that long
+    const DWORD length = ::GetPrivateProfileStringA(section.c_str(), key.c_str(), defaultValue.c_str(),
+                                                    value, sizeof value, file.c_str());
+    return std::string(value, length);
+}
+
 void Win32IniFilez::GetSystemDirectoryA(std::string& buffer) {
     char directory[MAX_PATH + 1];
     UINT length = 0;

@@ -32,11 +32,14 @@ std::vector<char> Buffer(std::uint32_t capacity) { return std::vector<char>(capa
 }  // namespace
 
 RegistryValue Win32Registry::Query(std::uint32_t root, const std::string& subKey,
-                                   const std::string& valueName, std::uint32_t capacity) const {
+                                   const std::string& valueName, std::uint32_t capacity,
+                                   RegistryView view) const {
     RegistryValue value;
     UniqueKey key;
     value.status = Passable(subKey, valueName);
-    if (value.ok()) value.status = Open(root, subKey, KEY_QUERY_VALUE, key);
+    // A 32-bit program sees the 32-bit registry anyway, and 32-bit Windows ignores the flag.
+    const REGSAM viewFlag = view == RegistryView::Bits32 ? KEY_WOW64_32KEY : 0;
+    if (value.ok()) value.status = Open(root, subKey, KEY_QUERY_VALUE | viewFlag, key);
     if (!value.ok()) return value;
     std::vector<char> data = Buffer(capacity);
     DWORD type = 0;

@@ -37,10 +37,23 @@ std::vector<wchar_t> Wide(const std::string& text) {
 }  // namespace
 
 Status Win32Shell::SpecialFolderPath(SpecialFolder folder, std::string& path) {
+    return CsidlFolderPath(CsidlOf(folder), path);
+}
+
+Status Win32Shell::CsidlFolderPath(int csidl, std::string& path) {
     char buffer[MAX_PATH] = {};
-    HRESULT hr = SHGetFolderPathA(nullptr, CsidlOf(folder), nullptr, SHGFP_TYPE_CURRENT, buffer);
+    HRESULT hr = SHGetFolderPathA(nullptr, csidl, nullptr, SHGFP_TYPE_CURRENT, buffer);
     if (hr != S_OK) return FromHResult(FAILED(hr) ? hr : E_FAIL);  // S_FALSE: no such folder
     path = buffer;
+    return Status::Ok();
+}
+
+Status Win32Shell::EnvironmentVariable(const std::string& name, std::string& value) {
+    char buffer[32767];  // the longest value a variable can hold, and its zero
+    SetLastError(ERROR_SUCCESS);
+    const DWORD length = GetEnvironmentVariableA(name.c_str(), buffer, sizeof buffer);
+    if (length == 0 && GetLastError() != ERROR_SUCCESS) return Status::Fail(GetLastError());
+    value.assign(buffer, length);
     return Status::Ok();
 }
 

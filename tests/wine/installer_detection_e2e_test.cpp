@@ -1,6 +1,7 @@
 // installer.exe's start-up end to end under Wine: the player's directory found from its registry
 // command, the install directory proposed below it, and every way of not finding it.
 #include "StartupFixture.h"
+#include "remover/RemoverIds.h"
 
 namespace qlr::startup_tests {
 namespace {
@@ -101,6 +102,29 @@ INSTANTIATE_TEST_SUITE_P(
         UndetectedCase{"LargerThanTheReadBuffer", Registration::Value,
                        "\"" + kLongDirectory + "x\\winamp.exe\" \"%1\""}),
     [](const ::testing::TestParamInfo<UndetectedCase>& info) { return info.param.name; });
+
+// ---- a current player, found where it records its directory (its command is registered only
+// while skins are associated with it)
+
+const std::string kRemover = driver::HostPath(QLR_REMOVER_EXE);
+// Where a current player records its directory.
+const char kRecordedKey[] = "HKCU\\Software\\Winamp";
+
+TEST_F(InstallerStartup, PlayerRecordedOnlyForTheUserIsFoundByInstallerAndRemover) {
+    struct Recorded {  // the prefix's registry is shared: the value goes again, whatever happens
+        explicit Recorded(const std::string& directory) { driver::RegSetValue(kRecordedKey, "", directory); }
+        ~Recorded() { driver::RegDeleteKey(kRecordedKey); }
+    } recorded(playerDir_);
+    CloseHandle(CreateFileA((playerDir_ + "\\winamp.exe").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    StartInstaller();
+    ExpectProposal(playerDir_);
+
+    const std::string installDir = root_.MakeSubdirectory("Program Files\\Winamp\\qlr111");
+    driver::CopyFileOrThrow(kRemover, installDir + "\\qlr_remover.exe");
+    driver::Process remover = driver::Process::Start(installDir + "\\qlr_remover.exe", {}, installDir);
+    HWND window = driver::WaitForMainWindow(remover);
+    EXPECT_EQ(driver::ControlText(window, qlr::remover_ids::Label2), "Found Winamp In : " + playerDir_);
+}
 
 }  // namespace
 }  // namespace qlr::startup_tests

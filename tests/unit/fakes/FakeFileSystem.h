@@ -2,8 +2,9 @@
 // An in-memory file system with Windows path rules ('\' separators, names compared without
 // regard to case but kept in the case they were added), read-only, hidden and system entries,
 // version resources, drives (with type, label, and whether a medium is in), a current directory
-// per drive, directories that bar listing, and the error codes of the Windows API. A listing
-// comes in reverse name order, so a list that shows names sorted must sort them itself.
+// per drive, directories that bar listing, names the ANSI code page cannot write and short names,
+// and the error codes of the Windows API. A listing comes in reverse name order, so a list that
+// shows names sorted must sort them itself.
 #include <algorithm>
 #include <cctype>
 #include <iterator>
@@ -39,6 +40,14 @@ public:
         files_[Key(path)] = {bytes, readOnly, std::nullopt};
         Remember(path, attributes);
     }
+    // A name with '?' is one the ANSI code page cannot write, as the system's ANSI listing shows
+    // it: it opens nothing. This gives the entry at such a path (added before) the short name the
+    // file system keeps for it, through which it opens; the listing reports both.
+    void GiveShortName(const std::string& path, const std::string& shortName) {
+        const std::string key = Key(path);
+        shortNames_[key] = shortName;
+        aliases_[Key(Parent(key) + '\\' + shortName)] = key;
+    }
     // Listing the directory fails with "access denied" from now on; entering it is listing it.
     void DenyListing(const std::string& path) { denied_.insert(Key(path)); }
     // Removes a directory and everything below it, as another program might meanwhile.
@@ -59,7 +68,7 @@ public:
         AddDirectory(std::string{Upper(letter), ':', '\\'});
     }
     File* Find(const std::string& path) {
-        auto it = files_.find(Key(path));
+        auto it = files_.find(Opened(path));
         return it == files_.end() ? nullptr : &it->second;
     }
     std::optional<std::string> Read(const std::string& path) {
@@ -78,8 +87,8 @@ public:
         Remember(path, 0);
         return Status::Ok();
     }
-    bool IsDirectory(const std::string& path) const override { return dirs_.count(Key(path)) > 0; }
-    bool IsFile(const std::string& path) const override { return files_.count(Key(path)) > 0; }
+    bool IsDirectory(const std::string& path) const override { return dirs_.count(Opened(path)) > 0; }
+    bool IsFile(const std::string& path) const override { return files_.count(Opened(path)) > 0; }
 
     Status CopyReplacing(const std::string& from, const std::string& to) override {
         log.push_back("copy " + from + " -> " + to);
@@ -134,7 +143,7 @@ public:
 
     Result<std::vector<DirectoryEntry>> ListDirectory(const std::string& directory) const override {
         ++listings;
-        const std::string key = Key(directory);
+        const std::string key = Opened(directory);
         const DriveInfo* drive = key.empty() ? nullptr : FindDrive(key[0]);
         if (drive && !drive->readable) return {Status::Fail(kErrorNotReady)};
         if (!dirs_.count(key)) return {Status::Fail(kErrorPathNotFound)};
@@ -145,7 +154,11 @@ public:
             auto known = names_.find(child);
             const std::string& path = known != names_.end() ? known->second.first : child;
             const std::uint32_t attributes = known != names_.end() ? known->second.second : 0;
-            result.value.push_back({path.substr(path.find_last_of('\\') + 1), attributes | implied});
+            DirectoryEntry entry{path.substr(path.find_last_of('\\') + 1), attributes | implied};
+            entry.nameFits = entry.name.find('?') == std::string::npos;
+            if (auto shortName = shortNames_.find(child); !entry.nameFits && shortName != shortNames_.end())
+                entry.shortName = shortName->second;
+            result.value.push_back(std::move(entry));
         };
         for (auto it = dirs_.rbegin(); it != dirs_.rend(); ++it) add(*it, kFileAttributeDirectory);
         for (auto it = files_.rbegin(); it != files_.rend(); ++it)
@@ -200,6 +213,16 @@ private:
         if (path.size() > 3 && path.back() == '\\') path.pop_back();
         return path;
     }
+    // The key of the entry a path opens: short names stand for the entries they belong to; a
+    // name with '?' opens nothing ("").
+    std::string Opened(const std::string& path) const {
+        std::string key = Key(path);
+        if (key.find('?') != std::string::npos) return {};
+        for (const auto& [alias, target] : aliases_)  // (not a short name below another)
+            if (key.compare(0, alias.size(), alias) == 0 && (key.size() == alias.size() || key[alias.size()] == '\\'))
+                return target + key.substr(alias.size());
+        return key;
+    }
     static std::string Parent(const std::string& key) {
         auto slash = key.find_last_of('\\');
         if (slash == std::string::npos) return {};
@@ -217,6 +240,8 @@ private:
     std::set<std::string> dirs_;
     std::map<std::string, File> files_;
     std::set<std::string> denied_;
+    std::map<std::string, std::string> shortNames_;  // by the entry's key
+    std::map<std::string, std::string> aliases_;     // an entry's key by the key of its short name
     // Every path added, by key: in the case it was added, with its attributes.
     std::map<std::string, std::pair<std::string, std::uint32_t>> names_;
 };

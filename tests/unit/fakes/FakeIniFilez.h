@@ -33,6 +33,11 @@ public:
         entries.emplace_back(key, value);
         return Status::Ok();
     }
+    std::string GetPrivateProfileStringA(const std::string& section, const std::string& key,
+                                         const std::string& defaultValue,
+                                         const std::string& file) override {
+        return profiles.count(Lower(file)) ? Value(file, section, key).value_or(defaultValue) : defaultValue;
+    }
     void GetSystemDirectoryA(std::string& buffer) override { Fill(systemDirectory, buffer); }
     void GetWindowsDirectoryA(std::string& buffer) override { Fill(windowsDirectory, buffer); }
 

@@ -3,7 +3,8 @@
 // key and value names match whatever their letter case; a buffer too small fails with 234, a
 // missing key or value with 2, an index past the end with 259; a size-only query reports type and
 // size; subkeys are enumerated in name order, values in the order they were first set; a key with
-// subkeys cannot be deleted (5).
+// subkeys cannot be deleted (5); the 32-bit view of HKEY_LOCAL_MACHINE\Software is its
+// Wow6432Node subkey.
 #include <algorithm>
 #include <cctype>
 #include <map>
@@ -46,10 +47,11 @@ public:
     }
 
     RegistryValue Query(std::uint32_t root, const std::string& key, const std::string& name,
-                        std::uint32_t capacity) const override {
+                        std::uint32_t capacity,
+                        RegistryView view = RegistryView::Native) const override {
         ++queries;
         RegistryValue result;
-        const Key* k = FindKey(root, key);
+        const Key* k = FindKey(root, InView(root, key, view));
         const Value* value = k ? Find(*k, name) : nullptr;
         if (!value) return Failed(kErrorFileNotFound);
         result.type = value->type;
@@ -129,6 +131,15 @@ private:
     static std::string Fold(std::string text) {
         for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
         return text;
+    }
+    // As on 64-bit Windows: the 32-bit view of HKEY_LOCAL_MACHINE\Software\<key> is kept in
+    // Software\Wow6432Node\<key>; every other key is the same in both views.
+    static std::string InView(std::uint32_t root, const std::string& key, RegistryView view) {
+        const std::string software = "software\\";
+        if (view != RegistryView::Bits32 || root != kHkeyLocalMachine ||
+            Fold(key.substr(0, software.size())) != software)
+            return key;
+        return key.substr(0, software.size()) + "Wow6432Node\\" + key.substr(software.size());
     }
     static RegistryValue Failed(std::uint32_t code) {
         RegistryValue result;

@@ -11,8 +11,8 @@ using namespace test;
 // A registry whose value changes between the two queries of one read.
 class ChangingRegistry : public FakeRegistry {
 public:
-    RegistryValue Query(std::uint32_t, const std::string&, const std::string&,
-                        std::uint32_t capacity) const override {
+    RegistryValue Query(std::uint32_t, const std::string&, const std::string&, std::uint32_t capacity,
+                        RegistryView = RegistryView::Native) const override {
         RegistryValue value;
         value.type = kRegSz;
         value.size = capacity == 0 ? 8 : 40;  // grew after it was measured

@@ -202,5 +202,26 @@ TEST_F(FilPicker, EveryOpeningStartsAfresh) {
     EXPECT_EQ(installer.Text2.Text(), "E:\\earlier.m3u");
 }
 
+// A name the ANSI code page cannot write comes with '?' in it and opens nothing: the picker shows
+// and uses the short name instead and leaves out what has none, so what it writes opens.
+TEST_F(FilPicker, NamesTheCodePageCannotWriteAreUsedByTheirShortNames) {
+    const std::string player = kPlayer;
+    for (const char* path : {"\\??.m3u", "\\????.pls", "\\???\\??????.m3u"}) files.AddFile(player + path, "");
+    for (const char* path : {"\\???", "\\?????"}) files.AddDirectory(player + path);
+    files.GiveShortName(player + "\\??.m3u", "A1B2~1.M3U");  // "????.pls" and "?????" have none
+    files.GiveShortName(player + "\\???", "C3D4~1");
+    files.GiveShortName(player + "\\???\\??????.m3u", "E5F6~1.M3U");
+    EXPECT_FALSE(Browse([&](Fil& fil) {
+        EXPECT_EQ(Texts(fil.File1), (Strings{"A1B2~1.M3U", "ambient.m3u", "Blues.PLS", "jazz.pls", "old.m3u", "Rock.M3U"}));
+        EXPECT_EQ(fil.Dir1.Items().size(), 9u);  // c:\, Program Files, Winamp and six below
+        EXPECT_EQ(Texts(fil.Dir1)[3], "C3D4~1");
+        Click(fil, "A1B2~1.M3U");
+        EXPECT_TRUE(files.IsFile(fil.Text1.Text()));
+        fil.Dir1.ActivateByUser(3);
+        fil.File1.DoubleClickByUser(0);
+    }));
+    EXPECT_EQ(installer.Text2.Text(), player + "\\C3D4~1\\E5F6~1.M3U");
+}
+
 }  // namespace
 }  // namespace qlr
