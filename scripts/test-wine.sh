@@ -58,6 +58,15 @@ trap 'exit 130' INT TERM
 log "Wine prefix and display"
 wine_env_start "$run_dir" || exit 1
 
+# A test program that does not start fails ctest's listing of its tests without a word of why:
+# one lists its tests first, and what it said is shown when it cannot.
+probe="$build_dir/tests/wine/wine_harness_tests.exe"
+if ! said=$(WINEDEBUG=err+all wine_env_run 60 "$probe" --gtest_list_tests </dev/null 2>&1); then
+    log "FAILED: a test program does not start under Wine ($probe); it said:"
+    tail -n 20 <<<"$said"
+    exit 1
+fi
+
 log "end-to-end tests"
 results="$run_dir/results.xml"
 timeout -k 5 420 ctest --test-dir "$build_dir" -L wine --output-on-failure --timeout 90 \

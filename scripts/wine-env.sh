@@ -153,23 +153,10 @@ _wine_env_start_xvfb() {
     return 1
 }
 
-wine_env_start() {
-    local run_dir=$1 dpi=${2:-96} started=$SECONDS
-    [ -n "$run_dir" ] || { _wine_env_log "usage: wine_env_start RUN_DIR [DPI]"; return 2; }
-    mkdir -p "$run_dir"
-    export WINE_ENV_RUN_DIR
-    WINE_ENV_RUN_DIR=$(cd "$run_dir" && pwd)
-    export WINEPREFIX="$WINE_ENV_RUN_DIR/pfx"
-    if [ -e "$WINEPREFIX" ]; then
-        _wine_env_log "$WINEPREFIX exists already"
-        return 1
-    fi
-    if [ "${QLR_WINE_NO_CACHE:-0}" = 1 ]; then
-        _wine_env_make_prefix || return 1
-    else
-        _wine_env_prefix_from_cache || return 1
-    fi
-    _wine_env_start_xvfb || return 1
+# Starts this run's server in the prefix and checks that a program runs there; shows what the
+# program said when it does not.
+_wine_env_start_prefix() {
+    local dpi=$1 said
     # One server for the whole run: programs then start in tens of milliseconds. It must be the
     # first: a server started by a program instead ends a few seconds after that program.
     "$WINESERVER" -p
@@ -182,15 +169,48 @@ wine_env_start() {
     # with their output going nowhere. Started later by a test program, they would inherit its
     # output pipe and keep it open: ctest and gtest discovery then wait for them until timeout.
     wine_env_run 60 rundll32.exe user32.dll,GetDesktopWindow </dev/null >/dev/null 2>&1
+    said=$(WINEDEBUG=err+all wine_env_run 60 cmd.exe /c echo ready </dev/null 2>&1 | tr -d '\r')
+    [ "$(tail -n 1 <<<"$said")" = ready ] && return 0
+    _wine_env_log "a program does not run in $WINEPREFIX; it said:"
+    tail -n 20 <<<"$said" >&2
+    return 1
+}
+
+_wine_env_stop_server() {
+    timeout -k 5 30 "$WINESERVER" -k 2>/dev/null
+    timeout -k 5 30 "$WINESERVER" -w 2>/dev/null
+    _wine_env_remove_server_dir
+}
+
+wine_env_start() {
+    local run_dir=$1 dpi=${2:-96} started=$SECONDS
+    [ -n "$run_dir" ] || { _wine_env_log "usage: wine_env_start RUN_DIR [DPI]"; return 2; }
+    mkdir -p "$run_dir"
+    export WINE_ENV_RUN_DIR
+    WINE_ENV_RUN_DIR=$(cd "$run_dir" && pwd)
+    export WINEPREFIX="$WINE_ENV_RUN_DIR/pfx"
+    if [ -e "$WINEPREFIX" ]; then
+        _wine_env_log "$WINEPREFIX exists already"
+        return 1
+    fi
+    _wine_env_start_xvfb || return 1
+    if [ "${QLR_WINE_NO_CACHE:-0}" = 1 ]; then
+        _wine_env_make_prefix && _wine_env_start_prefix "$dpi" || return 1
+    elif ! { _wine_env_prefix_from_cache && _wine_env_start_prefix "$dpi"; }; then
+        # A template made on another machine or by an interrupted run can be unusable: it is
+        # thrown away and the prefix made afresh, once.
+        _wine_env_log "the prefix from the template runs no program: making a new one"
+        _wine_env_stop_server
+        rm -rf "$WINEPREFIX" "$QLR_WINE_CACHE-$(_wine_env_cache_key)"
+        _wine_env_make_prefix && _wine_env_start_prefix "$dpi" || return 1
+    fi
     _wine_env_log "environment ready in $((SECONDS - started)) s: prefix $WINEPREFIX, display $DISPLAY"
 }
 
 wine_env_stop() {
     if [ -n "${WINEPREFIX:-}" ] && [ -d "$WINEPREFIX" ]; then
         # Stops the server of this prefix and every program still running in it.
-        timeout -k 5 30 "$WINESERVER" -k 2>/dev/null
-        timeout -k 5 30 "$WINESERVER" -w 2>/dev/null
-        _wine_env_remove_server_dir
+        _wine_env_stop_server
     fi
     if [ -n "${WINE_ENV_XVFB_PID:-}" ]; then
         kill "$WINE_ENV_XVFB_PID" 2>/dev/null
