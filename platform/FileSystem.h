@@ -70,6 +70,8 @@ public:
     virtual bool IsFile(const std::string& path) const = 0;
     // Copies byte for byte, replacing an existing target.
     virtual Status CopyReplacing(const std::string& from, const std::string& to) = 0;
+    // The file's bytes, whole.
+    virtual Result<std::string> ReadBytes(const std::string& path) const = 0;
     // Deletes one file.
     virtual Status RemoveFile(const std::string& path) = 0;
     // Creates (or truncates) a text file for writing. On failure returns null and sets status.

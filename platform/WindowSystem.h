@@ -35,11 +35,19 @@ public:
     virtual void SendCloseRequest(WindowHandle window) = 0;
 };
 
-// A monotonic clock: never goes back, unaffected by the time of day.
+// A date and a time of day, as the system's calendar gives them.
+struct LocalTime {
+    int year = 0, month = 0, day = 0;  // month and day from 1
+    int hour = 0, minute = 0, second = 0;
+};
+
+// The time: a monotonic clock that never goes back, unaffected by the time of day, for measuring
+// waits; and the local date and time of day, for naming what a user finds later.
 class Clock {
 public:
     virtual ~Clock() = default;
     virtual double NowMs() const = 0;
+    virtual LocalTime LocalNow() const = 0;
 };
 
 }  // namespace qlr

@@ -13,10 +13,19 @@ struct ConfigFile {
     std::vector<std::string> lines;
 };
 
+// Whether writing the lines into the file at path would change what it holds.
+bool WouldChange(const FileSystem& files, const std::string& path, const std::vector<std::string>& lines) {
+    if (!files.IsFile(path)) return false;
+    const Result<std::string> held = files.ReadBytes(path);
+    std::string bytes;
+    for (const std::string& line : lines) bytes += line + "\r\n";
+    return !held.ok() || held.value != bytes;
+}
+
 }  // namespace
 
 void WriteConfigFiles(FileSystem& files, const std::string& directory, const std::string& playlist,
-                      FailedSteps& failed) {
+                      BackupDirectory& backup, FailedSteps& failed) {
     const ConfigFile configFiles[] = {
         {"hvr.ini", {"[Heavy]", "no=0", "int=1", "enab=1", "cue=1"}},
         {"jobs.ini", {"[JOBS]", "jobs=0", "susp=0", "auto=1", "silen=1"}},
@@ -28,6 +37,7 @@ void WriteConfigFiles(FileSystem& files, const std::string& directory, const std
 
     for (const ConfigFile& file : configFiles) {
         const std::string path = directory + file.name;
+        if (WouldChange(files, path, file.lines) && !backup.KeepCopy(path, "", failed)) continue;
         Status status;
         std::unique_ptr<TextFileWriter> writer = files.CreateTextFile(path, status);
         if (!writer && status.ok()) status = Status::Fail(kErrorInvalidParameter);

@@ -3,8 +3,10 @@
 #include <iterator>
 
 #include "common/Paths.h"
+#include "installer/engine/BackupDirectory.h"
 #include "installer/engine/ConfigFiles.h"
 #include "installer/engine/FailedSteps.h"
+#include "installer/engine/SettingsDirectory.h"
 #include "installer/engine/ShellLink.h"
 #include "installer/engine/SystemDirs.h"
 #include "installer/engine/WinampSettings.h"
@@ -64,6 +66,7 @@ private:
     void CopyPlugIns();
     void WriteConfiguration();
     void WriteSettings();
+    void WriteSettingsWherePlayerReads();
     void CreateDesktopShortcut();
 
     // The directories the steps work in, each as a base for file names (ending in '\').
@@ -73,12 +76,14 @@ private:
 
     void CopyFiles(const Copy* first, const Copy* last, const std::string& targetBase,
                    bool keepNewerVersions);
+    void WriteSettingsInto(const std::string& settingsFile, const std::string& backupSubdirectory);
 
     const InstallWindow& window_;
     InstallPlatform platform_;
     const std::string installDirectory_;
     const std::string playlist_;
     FailedSteps failed_;
+    BackupDirectory backup_{platform_.files, platform_.clock, PlayerBase()};
 };
 
 // The install, one step a line, in this order. A new step is a member function above and its
@@ -93,6 +98,7 @@ const Install::Step Install::kScript[] = {
     &Install::ShowWritingConfiguration,
     &Install::WriteConfiguration,
     &Install::WriteSettings,
+    &Install::WriteSettingsWherePlayerReads,
     &Install::CreateDesktopShortcut,
     &Install::ShowDone,
     &Install::ReportFailures,
@@ -184,11 +190,25 @@ void Install::CopyPlugIns() {
 }
 
 void Install::WriteConfiguration() {
-    WriteConfigFiles(platform_.files, PlayerBase(), playlist_, failed_);
+    WriteConfigFiles(platform_.files, PlayerBase(), playlist_, backup_, failed_);
 }
 
-void Install::WriteSettings() {
-    WriteWinampSettings(platform_.ini, PlayerBase() + "winamp.ini", failed_);
+void Install::WriteSettings() { WriteSettingsInto(PlayerBase() + "winamp.ini", ""); }
+
+// A player installed with settings per user reads winamp.ini from the directory its paths.ini
+// names, never from its own directory. Without that value there is nothing more to write.
+void Install::WriteSettingsWherePlayerReads() {
+    const std::string pathsFile = PlayerBase() + kPlayerPathsFile;
+    const std::string inidir = platform_.ini.GetPrivateProfileStringA(
+        kPlayerPathsSection, kPlayerSettingsDirectoryKey, kMissingProfileValue, pathsFile);
+    if (inidir == kMissingProfileValue) return;
+    const Result<std::string> directory =
+        ResolveSettingsDirectory(inidir, window_.wnpdir.Caption(), platform_.shell);
+    if (!failed_.Check(directory.status, "Find the settings directory " + std::string(kPlayerSettingsDirectoryKey) +
+                                             "=" + inidir + " of " + pathsFile) ||
+        !failed_.Check(MakeSettingsDirectory(platform_.files, directory.value), "Make directory " + directory.value))
+        return;
+    WriteSettingsInto(WithTrailingBackslash(directory.value) + "winamp.ini", kSettingsBackupSubdirectory);
 }
 
 // The scheduler runs in the player's directory, as the window holds it. Without the program at
@@ -221,6 +241,14 @@ void Install::CopyFiles(const Copy* first, const Copy* last, const std::string& 
         failed_.Check(files.CopyReplacing(source, target),
                       std::string("Copy ") + copy->source + " to " + target);
     }
+}
+
+// The player's settings, after a copy of the file when they change values it holds.
+void Install::WriteSettingsInto(const std::string& settingsFile, const std::string& backupSubdirectory) {
+    if (platform_.files.IsFile(settingsFile) && HoldsOtherSettings(platform_.ini, settingsFile) &&
+        !backup_.KeepCopy(settingsFile, backupSubdirectory, failed_))
+        return;
+    WriteWinampSettings(platform_.ini, settingsFile, failed_);
 }
 
 }  // namespace

@@ -1,7 +1,8 @@
 #pragma once
 // The install button's procedure: checks the two fields, makes the install directory, copies the
-// kit's ten files, writes the scheduler's configuration and the player's settings, creates the
-// desktop shortcut, and ends in the Done state. It works on the main window's controls, so it
+// kit's ten files, writes the scheduler's configuration and the player's settings (into its
+// directory and, for a player with settings per user, into its settings directory), keeping a
+// copy of each file it changes, creates the desktop shortcut, and ends in the Done state. It works on the main window's controls, so it
 // runs the same whether a real window or a recording view shows them.
 #include <functional>
 #include <string>
@@ -56,6 +57,7 @@ struct InstallPlatform {
     IniFilez& ini;
     Shell& shell;
     Registry& registry;
+    const Clock& clock;  // names the backup directory of the files an install replaces
 };
 
 inline constexpr const char* kExitCaption = "E&xit";

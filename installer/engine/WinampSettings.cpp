@@ -47,4 +47,13 @@ void WriteWinampSettings(IniFilez& ini, const std::string& settingsFile, FailedS
                          "] of " + settingsFile);
 }
 
+bool HoldsOtherSettings(IniFilez& ini, const std::string& settingsFile) {
+    for (const Setting& setting : kSettings) {
+        const std::string held = ini.GetPrivateProfileStringA(setting.section, setting.key,
+                                                              kMissingProfileValue, settingsFile);
+        if (held != kMissingProfileValue && held != setting.value) return true;
+    }
+    return false;
+}
+
 }  // namespace qlr

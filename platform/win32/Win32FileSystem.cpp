@@ -156,6 +156,20 @@ Status Win32FileSystem::CopyReplacing(const std::string& from, const std::string
     return StatusOf(CopyFileA(from.c_str(), to.c_str(), FALSE));
 }
 
+Result<std::string> Win32FileSystem::ReadBytes(const std::string& path) const {
+    UniqueHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) return {LastError(), {}};
+    const DWORD size = GetFileSize(file.get(), nullptr);
+    if (size == INVALID_FILE_SIZE) return {LastError(), {}};
+    Result<std::string> bytes;
+    bytes.value.resize(size);
+    DWORD read = 0;
+    if (size != 0 && !ReadFile(file.get(), &bytes.value[0], size, &read, nullptr)) return {LastError(), {}};
+    if (read != size) return {Status::Fail(ERROR_HANDLE_EOF), {}};  // the file shrank meanwhile
+    return bytes;
+}
+
 Status Win32FileSystem::RemoveFile(const std::string& path) {
     return StatusOf(DeleteFileA(path.c_str()));
 }
