@@ -1,7 +1,5 @@
 #include "installer/engine/BackupDirectory.h"
 
-#include <charconv>
-
 #include "platform/WindowsValues.h"
 
 namespace qlr {
@@ -11,12 +9,14 @@ namespace {
 // Installs in the same second that each get a directory of their own.
 constexpr int kMostInstallsInOneSecond = 99;
 
-// The number in decimal, with leading zeros up to `width` digits. (std::to_chars rather than
-// snprintf, which would bring the C library's whole formatted-output code into the program.)
-std::string Decimal(int value, std::size_t width = 1) {
-    char digits[16];
-    const std::size_t length = std::to_chars(digits, digits + sizeof digits, value).ptr - digits;
-    return std::string(width > length ? width - length : 0, '0') + std::string(digits, length);
+// The number in decimal, with leading zeros up to `width` digits.
+std::string Decimal(unsigned value, std::size_t width = 1) {
+    std::string digits;
+    do {
+        digits.insert(digits.begin(), char('0' + value % 10));
+        value /= 10;
+    } while (value != 0 || digits.size() < width);
+    return digits;
 }
 
 }  // namespace
@@ -26,15 +26,14 @@ std::string BackupDirectoryName(const LocalTime& time) {
            Decimal(time.hour, 2) + Decimal(time.minute, 2) + Decimal(time.second, 2);
 }
 
-// The first name not taken yet; a name another install took meanwhile fails to be made and is
-// passed over as well.
+// The first name not taken yet: a name that is taken, by a directory or a file, fails to be made
+// with ERROR_ALREADY_EXISTS and is passed over.
 Status BackupDirectory::MakeDirectory() {
     if (!directory_.empty()) return Status::Ok();
     const std::string name = playerBase_ + BackupDirectoryName(clock_.LocalNow());
     Status made = Status::Fail(kErrorAlreadyExists);
     for (int install = 1; install <= kMostInstallsInOneSecond && !made.ok(); ++install) {
         const std::string candidate = install == 1 ? name : name + "-" + Decimal(install);
-        if (files_.IsDirectory(candidate) || files_.IsFile(candidate)) continue;
         made = files_.MakeDirectory(candidate);
         if (made.ok()) directory_ = candidate + '\\';
         else if (made.error != kErrorAlreadyExists) break;

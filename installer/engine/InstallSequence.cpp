@@ -245,7 +245,7 @@ void Install::CopyFiles(const Copy* first, const Copy* last, const std::string& 
 
 // The player's settings, after a copy of the file when they change values it holds.
 void Install::WriteSettingsInto(const std::string& settingsFile, const std::string& backupSubdirectory) {
-    if (platform_.files.IsFile(settingsFile) && HoldsOtherSettings(platform_.ini, settingsFile) &&
+    if (platform_.files.IsFile(settingsFile) && WouldChangeSettings(platform_.ini, settingsFile) &&
         !backup_.KeepCopy(settingsFile, backupSubdirectory, failed_))
         return;
     WriteWinampSettings(platform_.ini, settingsFile, failed_);

@@ -47,11 +47,11 @@ void WriteWinampSettings(IniFilez& ini, const std::string& settingsFile, FailedS
                          "] of " + settingsFile);
 }
 
-bool HoldsOtherSettings(IniFilez& ini, const std::string& settingsFile) {
+bool WouldChangeSettings(IniFilez& ini, const std::string& settingsFile) {
     for (const Setting& setting : kSettings) {
         const std::string held = ini.GetPrivateProfileStringA(setting.section, setting.key,
                                                               kMissingProfileValue, settingsFile);
-        if (held != kMissingProfileValue && held != setting.value) return true;
+        if (held != setting.value) return true;  // a value it lacks is a change too
     }
     return false;
 }

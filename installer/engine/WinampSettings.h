@@ -12,8 +12,8 @@ namespace qlr {
 // Every other line of the file stays as it was.
 void WriteWinampSettings(IniFilez& ini, const std::string& settingsFile, FailedSteps& failed);
 
-// Whether the file holds any of the 23 keys with a value other than the one written; a key it
-// does not hold changes nothing the station set.
-bool HoldsOtherSettings(IniFilez& ini, const std::string& settingsFile);
+// Whether writing the 23 values would change the file: it lacks one of the keys or holds
+// another value for it.
+bool WouldChangeSettings(IniFilez& ini, const std::string& settingsFile);
 
 }  // namespace qlr
