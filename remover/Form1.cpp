@@ -14,7 +14,6 @@ namespace {
 
 const Color kOrange = Color::Rgb(255, 128, 0);
 const char kTitle[] = "QLR Remover";
-const char kExit[] = "E&xit";
 
 // The Windows API's codes for a name that names no file: the file or its directory is not there,
 // or the name cannot be a file's. Deleting such a name leaves nothing behind, so it is no failure.
@@ -90,7 +89,7 @@ void Form1::Form_Load() {
 void Form1::Command1_Click() { services_.windows.EndProgram(); }
 
 void Form1::Command2_Click() {
-    if (Command2.Caption() == kExit) services_.windows.EndProgram();
+    if (Command2.Caption() == kExitCaption) services_.windows.EndProgram();
 
     Command1.SetEnabled(false);
     Label1.SetCaption("Erasing QLR ... Wait, Please.");
@@ -114,7 +113,7 @@ void Form1::Command2_Click() {
         Delete(programBase + kDialogLibrary, failed);
     }
 
-    Command2.SetCaption(kExit);
+    Command2.SetCaption(kExitCaption);
     if (failed.empty()) {
         Label1.SetCaption("Erased All QLR Files and Configuration !");
         return;
@@ -125,7 +124,9 @@ void Form1::Command2_Click() {
 
 void Form1::Delete(const std::string& path, std::vector<std::string>& failed) {
     const Status status = services_.files.RemoveFile(path);
-    if (!status.ok() && !NothingThere(status)) failed.push_back(path);
+    if (NothingThere(status)) return;
+    if (services_.log) services_.log->Step("Delete " + path, status);
+    if (!status.ok()) failed.push_back(path);
 }
 
 }  // namespace qlr::remover

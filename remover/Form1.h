@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "common/RunLog.h"
 #include "forms/Controls.h"
 #include "platform/FileSystem.h"
 #include "platform/Registry.h"
@@ -15,6 +16,7 @@ struct RemoverServices {
     WindowSystem& windows;
     FileSystem& files;
     const qlr::Registry& registry;
+    RunLog* log = nullptr;  // a run started with switches logs every file deleted or kept here
 };
 
 class Form1 : public forms::Form {
@@ -42,6 +44,9 @@ private:
 
     RemoverServices services_;
 };
+
+// "&Yes" turns into this button once the removal has run.
+inline constexpr const char* kExitCaption = "E&xit";
 
 // The configuration files, in the order of deletion: the five files the installer writes, then
 // their numbered companions 1 to 300.

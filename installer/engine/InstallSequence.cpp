@@ -37,7 +37,8 @@ const Copy kPlugins[] = {
 
 class Install {
 public:
-    Install(const InstallWindow& window, InstallPlatform platform) : window_(window), platform_(platform) {}
+    Install(const InstallWindow& window, InstallPlatform platform)
+        : window_(window), platform_(platform), failed_(platform.log) {}
 
     void Run();
 
@@ -112,11 +113,11 @@ void Install::Run() {
 }
 
 bool Install::FieldsAccepted() {
-    if (window_.Text2.Text().size() < 7) {
+    if (window_.Text2.Text().size() < kShortestPlaylist) {
         window_.windows.MsgBox(kNoDefaultListText, kNoDefaultListTitle, kMbOk | kMbIconError);
         return false;
     }
-    if (window_.Text1.Text().size() < 3) {
+    if (window_.Text1.Text().size() < kShortestDirectory) {
         window_.windows.MsgBox("You Must Specify A Directory To Install In !", kInstallerTitle,
                      kMbOk | kMbIconError);
         return false;
@@ -133,7 +134,10 @@ void Install::CopyFiles(const Copy* first, const Copy* last, const std::string& 
         if (keepNewerVersions) {
             std::optional<FileVersion> present = files.VersionOf(target);
             std::optional<FileVersion> shipped = files.VersionOf(source);
-            if (present && shipped && *shipped < *present) continue;
+            if (present && shipped && *shipped < *present) {
+                failed_.Check(Status::Ok(), "Keep the newer version in place at " + target);
+                continue;
+            }
         }
         failed_.Check(files.CopyReplacing(source, target),
                       std::string("Copy ") + copy->source + " to " + target);

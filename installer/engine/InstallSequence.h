@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 
+#include "common/RunLog.h"
 #include "forms/Controls.h"
 #include "platform/FileSystem.h"
 #include "platform/IniFilez.h"
@@ -35,6 +36,7 @@ struct InstallPlatform {
     FileSystem& files;
     IniFilez& ini;
     Shell& shell;
+    RunLog* log = nullptr;  // a run started with switches logs every step here
 };
 
 inline constexpr const char* kExitCaption = "E&xit";
@@ -44,6 +46,9 @@ inline constexpr const char* kNoDefaultListText =
     "You Must Specify A Default Playlist Or \"Quillora\" Will Not Work. If You Don't Have A "
     "Default List Yet Quit This Installer, Create One And Try Again.";
 inline constexpr const char* kNoDefaultListTitle = "No Default List";
+// The install refuses a default playlist or an install directory shorter than these.
+inline constexpr std::size_t kShortestPlaylist = 7;
+inline constexpr std::size_t kShortestDirectory = 3;
 
 // One click of the install button. After a completed install the button reads "E&xit" and the
 // click ends the program.

@@ -125,7 +125,7 @@ InstallWindow Installer::InstallControls() {
 }
 
 void Installer::Command1_Click() {
-    RunInstall(InstallControls(), {services_.files, services_.ini, services_.shell});
+    RunInstall(InstallControls(), {services_.files, services_.ini, services_.shell, services_.log});
 }
 
 void Installer::Command2_Click() {

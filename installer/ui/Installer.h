@@ -18,6 +18,7 @@ struct InstallerServices {
     Clock& clock;
     IniFilez& ini;
     Shell& shell;
+    RunLog* log = nullptr;  // a run started with switches logs every install step here
 };
 
 class Installer : public forms::Form {

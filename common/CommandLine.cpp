@@ -1,0 +1,116 @@
+#include "common/CommandLine.h"
+
+namespace qlr {
+
+namespace {
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+std::string Upper(std::string text) {
+    for (char& c : text)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    return text;
+}
+
+}  // namespace
+
+std::vector<std::string> CommandLineArguments(const std::string& line) {
+    const std::size_t end = line.size();
+    std::size_t at = 0;
+    if (end != 0 && line[0] == '"') {
+        const std::size_t quote = line.find('"', 1);
+        at = quote == std::string::npos ? end : quote + 1;
+    } else {
+        while (at < end && !IsBlank(line[at])) ++at;
+    }
+
+    std::vector<std::string> arguments;
+    std::string argument;
+    bool inArgument = false;
+    int quotes = 0;  // 1 inside a quoted part
+    std::size_t backslashes = 0;
+    while (at < end) {
+        const char c = line[at++];
+        if (IsBlank(c) && quotes == 0) {
+            if (inArgument) arguments.push_back(argument);
+            argument.clear();
+            inArgument = false;
+            backslashes = 0;
+            continue;
+        }
+        inArgument = true;
+        if (c != '"') {
+            argument += c;
+            backslashes = c == '\\' ? backslashes + 1 : 0;
+            continue;
+        }
+        // Half the backslashes stay; an odd one left over makes the quote a literal one.
+        argument.resize(argument.size() - backslashes / 2);
+        if (backslashes % 2 == 1)
+            argument.back() = '"';
+        else
+            ++quotes;
+        backslashes = 0;
+        for (; at < end && line[at] == '"'; ++at) {
+            if (++quotes == 3) {
+                argument += '"';
+                quotes = 0;
+            }
+        }
+        if (quotes == 2) quotes = 0;
+    }
+    if (inArgument) arguments.push_back(argument);
+    return arguments;
+}
+
+void RunOptions::Refuse(const std::string& why) {
+    if (refusal.empty()) refusal = why;
+}
+
+void RunOptions::TakeValue(const Switch& option, std::string& value) {
+    if (option.value.empty())
+        Refuse(option.text + ": a value is needed, as in /" + option.name + "=\"...\"");
+    else if (option.value.find('"') != std::string::npos)
+        Refuse(option.text + ": a quote inside the value (a directory that ends in \\ before "
+                             "its closing quote needs that \\ doubled or left out)");
+    else
+        value = option.value;
+}
+
+void RunOptions::TakeFlag(const Switch& option, bool& flag) {
+    if (option.hasValue)
+        Refuse(option.text + ": this switch takes no value");
+    else
+        flag = true;
+}
+
+std::vector<Switch> ReadRunSwitches(const std::string& commandLine, RunOptions& options) {
+    std::vector<Switch> own;
+    bool silent = false, verySilent = false;
+    for (const std::string& argument : CommandLineArguments(commandLine)) {
+        if (argument.empty() || argument[0] != '/') continue;  // a file dropped on the program
+        options.switched = true;
+        Switch option;
+        option.text = argument;
+        const std::size_t equals = argument.find('=');
+        option.name = Upper(argument.substr(1, equals - 1));
+        if (equals != std::string::npos) {
+            option.value = argument.substr(equals + 1);
+            option.hasValue = true;
+        }
+        if (option.name == "SILENT")
+            options.TakeFlag(option, silent);
+        else if (option.name == "VERYSILENT")
+            options.TakeFlag(option, verySilent);
+        else if (option.name == "LOG")
+            options.TakeValue(option, options.logFile);
+        else if (option.name == "?" || option.name == "HELP")
+            options.TakeFlag(option, options.help);
+        else
+            own.push_back(option);
+    }
+    options.mode = verySilent ? RunMode::VerySilent : silent ? RunMode::Silent : RunMode::Window;
+    return own;
+}
+
+}  // namespace qlr

@@ -1,0 +1,30 @@
+#include "common/RecordedWindowSystem.h"
+
+#include "forms/Controls.h"
+
+namespace qlr {
+
+int RecordedWindowSystem::MsgBox(const std::string& text, const std::string& title, unsigned style) {
+    const bool question = (style & 0x0F) == kMbYesNo;
+    int answer = question ? questionAnswer_ : kIdOk;
+    if (!unattended_) answer = screen_.MsgBox(text, title, style);
+    if (question && answer == kIdNo) declined_ = true;
+    const char* shown = answer == kIdYes ? "Yes" : answer == kIdNo ? "No" : "OK";
+    log_.Note("Message box \"" + title + "\": " + text + " (answered " + shown + ")");
+    return answer;
+}
+
+void RecordedWindowSystem::ShowModal(forms::Form& form) {
+    if (!unattended_) return screen_.ShowModal(form);
+    log_.Note("Window \"" + form.Title() + "\" not opened: nobody is at the screen");
+}
+
+void RecordedWindowSystem::EndProgram() {
+    if (!unattended_) {
+        if (beforeEnd) beforeEnd();
+        screen_.EndProgram();
+    }
+    throw RunEnded{};
+}
+
+}  // namespace qlr

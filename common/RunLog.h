@@ -1,0 +1,63 @@
+#pragma once
+// The log of a run started with switches: a header line per run, then one line per step (its
+// time, "ok" or "FAILED", what was done and where, and for a failure the system's error code and
+// message), the message boxes the run would have shown, and the end state as the window shows it.
+// Lines are appended to the file one at a time, so that a run that is ended from outside leaves
+// what it did; a file that cannot be written is left alone and the run goes on.
+#include <cstdint>
+#include <string>
+
+#include "platform/Status.h"
+
+namespace qlr {
+
+struct LocalTime {
+    int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
+};
+
+// What the log needs of the platform.
+class LogOutput {
+public:
+    virtual ~LogOutput() = default;
+    virtual LocalTime Now() const = 0;
+    // The system's text for an error code, on one line; empty when it has none.
+    virtual std::string ErrorMessage(std::uint32_t code) const = 0;
+    // Appends the text to the file, creating the file when it is not there.
+    virtual Status Append(const std::string& path, const std::string& text) = 0;
+};
+
+// Who runs what, for the header line.
+struct RunFacts {
+    std::string program, version, commandLine, computer, user;
+};
+
+// An error code as the programs show it: Windows error codes in decimal, as the system documents
+// them; COM results (above 0xFFFF) as "0x" and eight hex digits.
+std::string ErrorCodeText(std::uint32_t code);
+
+class RunLog {
+public:
+    // With an empty file name nothing is written, and the steps are still counted.
+    RunLog(LogOutput& output, std::string file) : output_(output), file_(std::move(file)) {}
+
+    void Begin(const RunFacts& facts);
+    // A step that was done, or failed with the status's error code.
+    void Step(const std::string& action, Status status);
+    // A step that was not tried, for the reason given: a failure too.
+    void Skipped(const std::string& action, const std::string& reason);
+    // Anything else worth knowing: a message box, what start-up found.
+    void Note(const std::string& text);
+    // The last line: the end state and the exit code.
+    void End(const std::string& state, int exitCode);
+
+    std::size_t Failures() const { return failures_; }
+
+private:
+    void Write(const char* tag, const std::string& text);
+
+    LogOutput& output_;
+    std::string file_;
+    std::size_t failures_ = 0;
+};
+
+}  // namespace qlr
