@@ -1,5 +1,7 @@
 #include "common/CommandLine.h"
 
+#include "common/Paths.h"
+
 namespace qlr {
 
 namespace {
@@ -69,48 +71,46 @@ void RunOptions::Refuse(const std::string& why) {
 
 void RunOptions::TakeValue(const Switch& option, std::string& value) {
     if (option.value.empty())
-        Refuse(option.text + ": a value is needed, as in /" + option.name + "=\"...\"");
+        Refuse(Join({option.text, ": a value is needed, as in /", option.name, "=\"...\""}));
     else if (option.value.find('"') != std::string::npos)
-        Refuse(option.text + ": a quote inside the value (a directory that ends in \\ before "
-                             "its closing quote needs that \\ doubled or left out)");
+        Refuse(Join({option.text, ": a quote inside the value (a directory that ends in \\ before "
+                                  "its closing quote needs that \\ doubled or left out)"}));
     else
         value = option.value;
 }
 
 void RunOptions::TakeFlag(const Switch& option, bool& flag) {
     if (option.hasValue)
-        Refuse(option.text + ": this switch takes no value");
+        Refuse(Join({option.text, ": this switch takes no value"}));
     else
         flag = true;
 }
 
-std::vector<Switch> ReadRunSwitches(const std::string& commandLine, RunOptions& options) {
-    std::vector<Switch> own;
-    bool silent = false, verySilent = false;
-    for (const std::string& argument : CommandLineArguments(commandLine)) {
-        if (argument.empty() || argument[0] != '/') continue;  // a file dropped on the program
-        options.switched = true;
-        Switch option;
-        option.text = argument;
-        const std::size_t equals = argument.find('=');
-        option.name = Upper(argument.substr(1, equals - 1));
-        if (equals != std::string::npos) {
-            option.value = argument.substr(equals + 1);
-            option.hasValue = true;
-        }
-        if (option.name == "SILENT")
-            options.TakeFlag(option, silent);
-        else if (option.name == "VERYSILENT")
-            options.TakeFlag(option, verySilent);
-        else if (option.name == "LOG")
-            options.TakeValue(option, options.logFile);
-        else if (option.name == "?" || option.name == "HELP")
-            options.TakeFlag(option, options.help);
-        else
-            own.push_back(option);
+bool AsSwitch(const std::string& argument, Switch& option) {
+    if (argument.empty() || argument[0] != '/') return false;
+    option.text = argument;
+    const std::size_t equals = argument.find('=');
+    option.name = Upper(argument.substr(1, equals - 1));
+    option.hasValue = equals != std::string::npos;
+    if (option.hasValue) option.value = argument.substr(equals + 1);
+    return true;
+}
+
+bool RunOptions::TakeShared(const Switch& option) {
+    switched = true;
+    bool flag = false;
+    if (option.name == "SILENT" || option.name == "VERYSILENT") {
+        TakeFlag(option, flag);
+        if (flag && mode != RunMode::VerySilent)
+            mode = option.name == "SILENT" ? RunMode::Silent : RunMode::VerySilent;
+    } else if (option.name == "LOG") {
+        TakeValue(option, logFile);
+    } else if (option.name == "?" || option.name == "HELP") {
+        TakeFlag(option, help);
+    } else {
+        return false;
     }
-    options.mode = verySilent ? RunMode::VerySilent : silent ? RunMode::Silent : RunMode::Window;
-    return own;
+    return true;
 }
 
 }  // namespace qlr

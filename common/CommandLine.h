@@ -55,10 +55,23 @@ struct RunOptions {
     void TakeValue(const Switch& option, std::string& value);
     // A switch that takes no value: one with a value refuses the command line.
     void TakeFlag(const Switch& option, bool& flag);
+    // Takes a switch both programs know; false for any other. /SILENT and /VERYSILENT together
+    // run very silently; a value given twice counts the last time.
+    bool TakeShared(const Switch& option);
 };
 
-// Reads the shared switches into options and returns the others, in their order. /SILENT and
-// /VERYSILENT together run very silently; a switch given twice counts the last time.
-std::vector<Switch> ReadRunSwitches(const std::string& commandLine, RunOptions& options);
+// The argument as a switch; false when it does not start with '/' (a file dropped on the
+// program), which the programs leave alone.
+bool AsSwitch(const std::string& argument, Switch& option);
+
+// Reads the command line: the switches both programs know into options, every other one through
+// own(option), the program's own switches.
+template <typename Own>
+void ReadSwitches(const std::string& commandLine, RunOptions& options, Own own) {
+    for (const std::string& argument : CommandLineArguments(commandLine)) {
+        Switch option;
+        if (AsSwitch(argument, option) && !options.TakeShared(option)) own(option);
+    }
+}
 
 }  // namespace qlr

@@ -1,6 +1,6 @@
 #include "common/RecordedWindowSystem.h"
 
-#include "forms/Controls.h"
+#include "common/Paths.h"
 
 namespace qlr {
 
@@ -10,13 +10,12 @@ int RecordedWindowSystem::MsgBox(const std::string& text, const std::string& tit
     if (!unattended_) answer = screen_.MsgBox(text, title, style);
     if (question && answer == kIdNo) declined_ = true;
     const char* shown = answer == kIdYes ? "Yes" : answer == kIdNo ? "No" : "OK";
-    log_.Note("Message box \"" + title + "\": " + text + " (answered " + shown + ")");
+    log_.Note(Join({"Message box \"", title, "\": ", text, " (answered ", shown, ")"}));
     return answer;
 }
 
 void RecordedWindowSystem::ShowModal(forms::Form& form) {
-    if (!unattended_) return screen_.ShowModal(form);
-    log_.Note("Window \"" + form.Title() + "\" not opened: nobody is at the screen");
+    if (!unattended_) screen_.ShowModal(form);
 }
 
 void RecordedWindowSystem::EndProgram() {

@@ -1,18 +1,29 @@
 #include "common/RunLog.h"
 
+#include "common/Paths.h"
+
 namespace qlr {
 
 namespace {
 
-// The number in decimal with at least `width` digits. (Written out rather than through snprintf,
-// which would bring the C library's whole formatted-output code into the programs.)
-std::string Digits(int value, int width) {
-    std::string text = std::to_string(value);
-    return std::string(text.size() < std::size_t(width) ? width - text.size() : 0, '0') + text;
+// Two decimal digits at `at`. (Written out rather than through snprintf, which would bring the
+// C library's whole formatted-output code into the programs.)
+void PutTwoDigits(char* at, int value) {
+    at[0] = static_cast<char>('0' + value / 10 % 10);
+    at[1] = static_cast<char>('0' + value % 10);
 }
 
-std::string Clock(const LocalTime& t) {
-    return Digits(t.hour, 2) + ':' + Digits(t.minute, 2) + ':' + Digits(t.second, 2);
+// "hh:mm:ss ", and with the date before it "yyyy-mm-dd hh:mm:ss ".
+std::string Stamp(const LocalTime& t, bool withDate) {
+    char text[] = "0000-00-00 00:00:00 ";
+    PutTwoDigits(text, t.year / 100);
+    PutTwoDigits(text + 2, t.year);
+    PutTwoDigits(text + 5, t.month);
+    PutTwoDigits(text + 8, t.day);
+    PutTwoDigits(text + 11, t.hour);
+    PutTwoDigits(text + 14, t.minute);
+    PutTwoDigits(text + 17, t.second);
+    return withDate ? text : text + 11;
 }
 
 }  // namespace
@@ -27,42 +38,40 @@ std::string ErrorCodeText(std::uint32_t code) {
 
 void RunLog::Begin(const RunFacts& facts) {
     if (file_.empty()) return;
-    const LocalTime t = output_.Now();
-    output_.Append(file_, "==== " + Digits(t.year, 4) + '-' + Digits(t.month, 2) + '-' +
-                              Digits(t.day, 2) + ' ' + Clock(t) + ' ' + facts.program + ' ' +
-                              facts.version + ", computer " + facts.computer + ", user " +
-                              facts.user + ", command line: " + facts.commandLine + "\r\n");
+    output_.Append(file_, Join({"==== ", Stamp(output_.Now(), true), facts.program, " ", facts.version,
+                                ", computer ", facts.computer, ", user ", facts.user,
+                                ", command line: ", facts.commandLine, "\r\n"}));
 }
 
-void RunLog::Step(const std::string& action, Status status) {
-    if (status.ok()) return Write("ok    ", action);
+void RunLog::Step(std::string_view action, Status status) {
+    if (status.ok()) return Write("ok    ", action, "");
     ++failures_;
-    std::string why = "error " + ErrorCodeText(status.error);
     const std::string message = output_.ErrorMessage(status.error);
-    if (!message.empty()) why += ": " + message;
-    Write("FAILED", action + " (" + why + ")");
+    Write("FAILED", action,
+          Join({" (error ", ErrorCodeText(status.error), message.empty() ? "" : ": ", message, ")"}));
 }
 
-void RunLog::Skipped(const std::string& action, const std::string& reason) {
+void RunLog::Skipped(std::string_view action, std::string_view reason) {
     ++failures_;
-    Write("FAILED", action + " (" + reason + ")");
+    Write("FAILED", action, Join({" (", reason, ")"}));
 }
 
-void RunLog::Note(const std::string& text) { Write("note  ", text); }
+void RunLog::Note(std::string_view text) { Write("note  ", text, ""); }
 
-void RunLog::End(const std::string& state, int exitCode) {
-    Write("end   ", state + " (exit code " + std::to_string(exitCode) + ")");
+void RunLog::End(std::string_view state, int exitCode) {
+    const char code = static_cast<char>('0' + exitCode);
+    Write("end   ", state, Join({" (exit code ", std::string_view(&code, 1), ")"}));
 }
 
-void RunLog::Write(const char* tag, const std::string& text) {
+void RunLog::Write(std::string_view tag, std::string_view text, std::string_view detail) {
     if (file_.empty()) return;
+    std::string line = Join({Stamp(output_.Now(), false), tag, " "});
     // A message box's text may run over several lines: the log keeps one line per entry.
-    std::string line = Clock(output_.Now()) + ' ' + tag + ' ';
     for (char c : text) {
         if (c == '\n') line += " / ";
         else if (c != '\r') line += c;
     }
-    output_.Append(file_, line + "\r\n");
+    output_.Append(file_, Join({line, detail, "\r\n"}));
 }
 
 }  // namespace qlr

@@ -6,6 +6,7 @@
 // what it did; a file that cannot be written is left alone and the run goes on.
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "platform/Status.h"
 
@@ -28,7 +29,7 @@ public:
 
 // Who runs what, for the header line.
 struct RunFacts {
-    std::string program, version, commandLine, computer, user;
+    std::string_view program, version, commandLine, computer, user;
 };
 
 // An error code as the programs show it: Windows error codes in decimal, as the system documents
@@ -42,18 +43,18 @@ public:
 
     void Begin(const RunFacts& facts);
     // A step that was done, or failed with the status's error code.
-    void Step(const std::string& action, Status status);
+    void Step(std::string_view action, Status status);
     // A step that was not tried, for the reason given: a failure too.
-    void Skipped(const std::string& action, const std::string& reason);
+    void Skipped(std::string_view action, std::string_view reason);
     // Anything else worth knowing: a message box, what start-up found.
-    void Note(const std::string& text);
-    // The last line: the end state and the exit code.
-    void End(const std::string& state, int exitCode);
+    void Note(std::string_view text);
+    // The last line: the end state and the exit code (a digit).
+    void End(std::string_view state, int exitCode);
 
     std::size_t Failures() const { return failures_; }
 
 private:
-    void Write(const char* tag, const std::string& text);
+    void Write(std::string_view tag, std::string_view text, std::string_view detail);
 
     LogOutput& output_;
     std::string file_;

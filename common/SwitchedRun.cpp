@@ -1,21 +1,24 @@
 #include "common/SwitchedRun.h"
 
+#include "common/Paths.h"
+
 namespace qlr {
 
 std::optional<int> RefuseOrHelp(const RunOptions& options, const std::string& usage,
                                 const std::string& title, WindowSystem& windows, RunLog& log) {
     if (!options.refusal.empty()) {
-        windows.MsgBox(options.refusal + "\r\n\r\n" + usage, title, kMbOk | kMbIconError);
-        return Finish(log, {"Command line refused, nothing changed: " + options.refusal, kExitRefused});
+        windows.MsgBox(Join({options.refusal, "\r\n\r\n", usage}), title, kMbOk | kMbIconError);
+        // The box, in the log too, says why.
+        return Finish(log, "Command line refused, nothing changed", kExitRefused);
     }
     if (!options.help) return std::nullopt;
     windows.MsgBox(usage, title, kMbOk);
-    return Finish(log, {"Usage shown, nothing changed", options.Unattended() ? kExitRefused : kExitDone});
+    return Finish(log, "Usage shown, nothing changed", options.Unattended() ? kExitRefused : kExitDone);
 }
 
-int Finish(RunLog& log, const RunEnd& end) {
-    log.End(end.state, end.exitCode);
-    return end.exitCode;
+int Finish(RunLog& log, std::string_view state, int exitCode) {
+    log.End(state, exitCode);
+    return exitCode;
 }
 
 }  // namespace qlr

@@ -94,7 +94,7 @@ void Form1::Command2_Click() {
     Command1.SetEnabled(false);
     Label1.SetCaption("Erasing QLR ... Wait, Please.");
 
-    FileSystem& files = services_.files;
+    FileRemoval& files = services_.files;
     // The current directory is taken for the install directory only when the scheduler's program
     // is there: started anywhere else (the System directory, say), the remover deletes no
     // program file, above all no "comdlg32.dll" that belongs to the system.
@@ -125,7 +125,7 @@ void Form1::Command2_Click() {
 void Form1::Delete(const std::string& path, std::vector<std::string>& failed) {
     const Status status = services_.files.RemoveFile(path);
     if (NothingThere(status)) return;
-    if (services_.log) services_.log->Step("Delete " + path, status);
+    if (services_.log) services_.log->Step(Join({"Delete ", path}), status);
     if (!status.ok()) failed.push_back(path);
 }
 

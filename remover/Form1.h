@@ -14,8 +14,8 @@ namespace qlr::remover {
 // The platform services the remover's procedures work with.
 struct RemoverServices {
     WindowSystem& windows;
-    FileSystem& files;
-    const qlr::Registry& registry;
+    FileRemoval& files;
+    const RegistryReader& registry;
     RunLog* log = nullptr;  // a run started with switches logs every file deleted or kept here
 };
 

@@ -2,7 +2,7 @@
 
 namespace qlr::remover::Registry {
 
-std::string ReadRegistryString(const qlr::Registry& registry, std::uint32_t root,
+std::string ReadRegistryString(const RegistryReader& registry, std::uint32_t root,
                                const std::string& subKey, const std::string& valueName,
                                const std::string& defaultValue) {
     const RegistryValue probe = registry.Query(root, subKey, valueName, 0);

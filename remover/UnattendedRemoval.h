@@ -1,8 +1,6 @@
 #pragma once
 // The remover started with switches runs its window's own procedures: start-up, then "&Yes",
 // without asking. Its command line knows only the switches both programs share.
-#include <functional>
-
 #include "common/SwitchedRun.h"
 #include "remover/Form1.h"
 
@@ -16,8 +14,10 @@ extern const char kRemoverUsage[];
 // any other end ("&No") 0, as without switches.
 RunEnd RemoverEnd(const Form1& form, const RunLog& log);
 
-// An unattended removal: start-up, `show` (the silent run shows its window there), the removal.
-// Returns the exit code, which the log's last line also gives.
-int RunUnattendedRemoval(Form1& form, RunLog& log, const std::function<void()>& show);
+// An unattended removal, in two parts; the silent run shows its window between them.
+// Start-up, and what it found into the log.
+void StartUnattendedRemoval(Form1& form, RunLog& log);
+// The removal. Returns the exit code, which the log's last line also gives.
+int FinishUnattendedRemoval(Form1& form, RunLog& log);
 
 }  // namespace qlr::remover

@@ -135,12 +135,11 @@ void Install::CopyFiles(const Copy* first, const Copy* last, const std::string& 
             std::optional<FileVersion> present = files.VersionOf(target);
             std::optional<FileVersion> shipped = files.VersionOf(source);
             if (present && shipped && *shipped < *present) {
-                failed_.Check(Status::Ok(), "Keep the newer version in place at " + target);
+                failed_.Check(Status::Ok(), Join({"Keep the newer version in place at ", target}));
                 continue;
             }
         }
-        failed_.Check(files.CopyReplacing(source, target),
-                      std::string("Copy ") + copy->source + " to " + target);
+        failed_.Check(files.CopyReplacing(source, target), Join({"Copy ", copy->source, " to ", target}));
     }
 }
 
@@ -151,7 +150,7 @@ void Install::ShowEnd() {
         window_.Text2.SetText("[All Done]");
     } else {
         window_.Text1.SetText("Quillora Installed With Errors !");
-        window_.Text2.SetText("[Steps Failed : " + std::to_string(failures) + "]");
+        window_.Text2.SetText(Join({"[Steps Failed : ", std::to_string(failures), "]"}));
     }
     window_.Command2.SetEnabled(false);
     window_.Command3.SetEnabled(false);

@@ -1,5 +1,7 @@
 #include "installer/engine/WinampSettings.h"
 
+#include "common/Paths.h"
+
 namespace qlr {
 
 namespace {
@@ -43,8 +45,7 @@ void WriteWinampSettings(IniFilez& ini, const std::string& settingsFile, FailedS
     for (const Setting& setting : kSettings)
         failed.Check(ini.WritePrivateProfileStringA(setting.section, setting.key, setting.value,
                                                     settingsFile),
-                     std::string("Write setting ") + setting.key + " in [" + setting.section +
-                         "] of " + settingsFile);
+                     Join({"Write setting ", setting.key, " in [", setting.section, "] of ", settingsFile}));
 }
 
 }  // namespace qlr

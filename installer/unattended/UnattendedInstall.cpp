@@ -1,5 +1,7 @@
 #include "installer/unattended/UnattendedInstall.h"
 
+#include "common/Paths.h"
+
 namespace qlr {
 
 void FillFromCommandLine(Installer& installer, const InstallerOptions& options) {
@@ -9,27 +11,29 @@ void FillFromCommandLine(Installer& installer, const InstallerOptions& options) 
 
 RunEnd InstallerEnd(const Installer& installer, const RunLog& log) {
     if (installer.Command1.Caption() != kExitCaption) return {"Ended without installing", kExitDone};
-    return {installer.Text1.Text() + ' ' + installer.Text2.Text(),
+    return {Join({installer.Text1.Text(), " ", installer.Text2.Text()}),
             log.Failures() == 0 ? kExitDone : kExitFailedSteps};
 }
 
-int RunUnattendedInstall(Installer& installer, const InstallerOptions& options,
-                         RecordedWindowSystem& windows, RunLog& log, const std::function<void()>& show) {
+std::optional<int> StartUnattendedInstall(Installer& installer, RecordedWindowSystem& windows, RunLog& log) {
     try {
         installer.Form_Load();
     } catch (const RunEnded&) {
         if (windows.Declined())
-            return Finish(log, {"Winamp is running and /CLOSEPLAYER was not given: nothing installed",
-                                kExitPlayerRunning});
-        return Finish(log, {"Winamp not found: nothing installed", kExitPlayerNotFound});
+            return Finish(log, "Winamp is running and /CLOSEPLAYER was not given: nothing installed",
+                          kExitPlayerRunning);
+        return Finish(log, "Winamp not found: nothing installed", kExitPlayerNotFound);
     }
-    log.Note("Installing from " + installer.instfrom.Caption() + " beside Winamp in " +
-             installer.wnpdir.Caption());
+    log.Note(Join({"Installing from ", installer.instfrom.Caption(), " beside Winamp in ",
+                   installer.wnpdir.Caption()}));
+    return std::nullopt;
+}
+
+int FinishUnattendedInstall(Installer& installer, const InstallerOptions& options, RunLog& log) {
     FillFromCommandLine(installer, options);
-    show();
     installer.Command1.Click();
     if (installer.Command1.Caption() != kExitCaption)
-        return Finish(log, {"The install refused its fields: nothing installed", kExitRefused});
+        return Finish(log, "The install refused its fields: nothing installed", kExitRefused);
     return Finish(log, InstallerEnd(installer, log));
 }
 

@@ -3,7 +3,7 @@
 // install button, on the fields the command line fills in. Unattended, a recording window system
 // stands in for the user: it answers start-up's question as the command line says and shows no
 // box.
-#include <functional>
+#include <optional>
 
 #include "common/RecordedWindowSystem.h"
 #include "common/SwitchedRun.h"
@@ -19,11 +19,12 @@ void FillFromCommandLine(Installer& installer, const InstallerOptions& options);
 // any other end (the exit button, start-up) 0, as without switches.
 RunEnd InstallerEnd(const Installer& installer, const RunLog& log);
 
-// An unattended install: start-up (its question answered by /CLOSEPLAYER), the fields from the
-// command line, `show` (the silent run shows its window there), the install. Returns the exit
-// code, which the log's last line also gives: 3 when start-up found no player, 4 when the player
-// runs and may not be closed, 2 when the install refused its fields, else 0 or 1.
-int RunUnattendedInstall(Installer& installer, const InstallerOptions& options,
-                         RecordedWindowSystem& windows, RunLog& log, const std::function<void()>& show);
+// An unattended install, in two parts; the silent run shows its window between them.
+// Start-up, its question answered by /CLOSEPLAYER. When it ends the run, the exit code: 3 when it
+// found no player, 4 when the player runs and may not be closed.
+std::optional<int> StartUnattendedInstall(Installer& installer, RecordedWindowSystem& windows, RunLog& log);
+// The fields from the command line, and the install. The exit code: 2 when the install refused
+// its fields, else 0 or 1.
+int FinishUnattendedInstall(Installer& installer, const InstallerOptions& options, RunLog& log);
 
 }  // namespace qlr

@@ -39,6 +39,11 @@ std::vector<char> Buffer(std::uint32_t capacity) { return std::vector<char>(capa
 
 RegistryValue Win32Registry::Query(std::uint32_t root, const std::string& subKey,
                                    const std::string& valueName, std::uint32_t capacity) const {
+    return Win32RegistryReader().Query(root, subKey, valueName, capacity);
+}
+
+RegistryValue Win32RegistryReader::Query(std::uint32_t root, const std::string& subKey,
+                                         const std::string& valueName, std::uint32_t capacity) const {
     RegistryValue value;
     UniqueKey key;
     value.status = Passable(subKey, valueName);

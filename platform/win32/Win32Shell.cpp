@@ -43,7 +43,9 @@ Status FromHResult(HRESULT hr) {
 
 Status Win32Shell::SpecialFolderPath(SpecialFolder folder, std::string& path) {
     char buffer[MAX_PATH] = {};
-    HRESULT hr = SHGetFolderPathA(nullptr, CsidlOf(folder), nullptr, SHGFP_TYPE_CURRENT, buffer);
+    const int csidl = folder == SpecialFolder::Desktop && commonDesktop ? CSIDL_COMMON_DESKTOPDIRECTORY
+                                                                        : CsidlOf(folder);
+    HRESULT hr = SHGetFolderPathA(nullptr, csidl, nullptr, SHGFP_TYPE_CURRENT, buffer);
     if (hr != S_OK) return FromHResult(FAILED(hr) ? hr : E_FAIL);  // S_FALSE: no such folder
     path = buffer;
     return Status::Ok();

@@ -75,7 +75,7 @@ void Win32WindowSystem::ProcessEvents(std::uint32_t maxWaitMs) {
     }
 }
 
-void Win32WindowSystem::EndProgram() { ExitProcess(0); }
+void Win32WindowSystem::EndProgram() { ExitProcess(exitCode_); }
 
 WindowHandle Win32WindowSystem::FindTopLevelWindow(const std::string& className) {
     return reinterpret_cast<WindowHandle>(FindWindowA(className.c_str(), nullptr));

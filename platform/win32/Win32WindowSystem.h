@@ -27,6 +27,8 @@ public:
 
     // Runs the event loop until WM_QUIT; returns its exit code.
     int RunEventLoop();
+    // The exit code EndProgram ends the process with (0 unless set).
+    void SetExitCode(UINT code) { exitCode_ = code; }
 
 private:
     // Dispatches one message, the dialog keys (Tab, Enter, Esc, access keys) to the active
@@ -36,6 +38,7 @@ private:
     HINSTANCE instance_ = nullptr;
     ArtworkPainter painter_;
     ControlRealiser realise_ = RealiseStandardControl;
+    UINT exitCode_ = 0;
 };
 
 }  // namespace qlr::win32

@@ -22,4 +22,6 @@ function(qlr_windows_program target icon_kind manifest_name description version 
     ${PROJECT_SOURCE_DIR}/platform/win32/LeanLibraryErrors.cpp
     ${PROJECT_SOURCE_DIR}/platform/win32/RuntimeThreadPrimitives.cpp)
   target_link_libraries(${target} PRIVATE qlr_win32)
+  # The version the log of a run started with switches names.
+  target_compile_definitions(${target} PRIVATE QLR_PROGRAM_VERSION="${version}")
 endfunction()

@@ -36,10 +36,19 @@ TEST(CommandLine, SplitsAndUnquotesByTheWindowsRules) {
     for (const auto& [line, arguments] : cases) EXPECT_EQ(CommandLineArguments(line), arguments) << line;
 }
 
-TEST(CommandLine, SharedSwitchesIgnoreLetterCaseAndLeaveTheOthers) {
+// Reads a command line; the program's own switches are collected.
+RunOptions Read(const std::string& commandLine, std::vector<Switch>* own = nullptr) {
     RunOptions options;
-    std::vector<Switch> own = ReadRunSwitches(
-        "q.exe dropped.m3u /silent /Log=\"C:\\Logs\\a=b.log\" /Dir=x /verySILENT /CLOSEPLAYER", options);
+    ReadSwitches(commandLine, options, [own](const Switch& option) {
+        if (own) own->push_back(option);
+    });
+    return options;
+}
+
+TEST(CommandLine, SharedSwitchesIgnoreLetterCaseAndLeaveTheOthers) {
+    std::vector<Switch> own;
+    RunOptions options = Read(
+        "q.exe dropped.m3u /silent /Log=\"C:\\Logs\\a=b.log\" /Dir=x /verySILENT /SILENT /CLOSEPLAYER", &own);
     EXPECT_TRUE(options.switched);
     EXPECT_EQ(options.mode, RunMode::VerySilent);  // the quieter of the two
     EXPECT_EQ(options.logFile, "C:\\Logs\\a=b.log");
@@ -52,8 +61,8 @@ TEST(CommandLine, SharedSwitchesIgnoreLetterCaseAndLeaveTheOthers) {
     EXPECT_FALSE(own[1].hasValue);
 
     // Arguments that are no switches change nothing: the program runs as without any.
-    RunOptions none;
-    EXPECT_TRUE(ReadRunSwitches("q.exe C:\\list.m3u -SILENT", none).empty());
+    RunOptions none = Read("q.exe C:\\list.m3u -SILENT", &own);
+    EXPECT_EQ(own.size(), 2u);
     EXPECT_FALSE(none.switched);
     EXPECT_EQ(none.mode, RunMode::Window);
 }
@@ -66,13 +75,9 @@ TEST(CommandLine, SharedSwitchesRefuseMissingAndUnwantedValues) {
         {"q.exe /LOG=\"C:\\Logs\\\" /SILENT", "/LOG=C:\\Logs\" /SILENT: a quote inside the value"},
         {"q.exe /? /HELP=x /LOG", "/HELP=x: this switch takes no value"},  // the first reason
     };
-    for (const auto& [line, refusal] : cases) {
-        RunOptions options;
-        ReadRunSwitches(line, options);
-        EXPECT_EQ(options.refusal.substr(0, std::string(refusal).size()), refusal) << line;
-    }
-    RunOptions repeated;
-    ReadRunSwitches("q.exe /LOG=a /HELP /LOG=b /?", repeated);
+    for (const auto& [line, refusal] : cases)
+        EXPECT_EQ(Read(line).refusal.substr(0, std::string(refusal).size()), refusal) << line;
+    RunOptions repeated = Read("q.exe /LOG=a /HELP /LOG=b /?");
     EXPECT_EQ(repeated.logFile, "b");  // the last one counts
     EXPECT_TRUE(repeated.help);
     EXPECT_EQ(repeated.refusal, "");

@@ -29,10 +29,8 @@ TEST(UnattendedRemoval, RemovesAsYesDoesAndLogsWhatWasThere) {
     RunLog log(output, "run.log");
     RecordedWindowSystem windows(screen, log, true);
     Form1 form({windows, files, registry, &log});
-    int shown = 0;
-
-    EXPECT_EQ(RunUnattendedRemoval(form, log, [&] { ++shown; }), kExitFailedSteps);
-    EXPECT_EQ(shown, 1);
+    StartUnattendedRemoval(form, log);
+    EXPECT_EQ(FinishUnattendedRemoval(form, log), kExitFailedSteps);
     EXPECT_TRUE(screen.boxes.empty());
     EXPECT_FALSE(files.IsFile("C:\\Winamp\\hvr.ini"));
     EXPECT_FALSE(files.IsFile("C:\\Winamp\\qlr111\\qlr111.exe"));
@@ -49,7 +47,8 @@ TEST(UnattendedRemoval, RemovesAsYesDoesAndLogsWhatWasThere) {
     RunLog second(output, "run.log");
     RecordedWindowSystem secondWindows(screen, second, true);
     Form1 again({secondWindows, files, registry, &second});
-    EXPECT_EQ(RunUnattendedRemoval(again, second, [] {}), kExitDone);
+    StartUnattendedRemoval(again, second);
+    EXPECT_EQ(FinishUnattendedRemoval(again, second), kExitDone);
     EXPECT_EQ(output.Lines("run.log").back(),
               "09:05:03 end    Erased All QLR Files and Configuration ! (exit code 0)");
 }

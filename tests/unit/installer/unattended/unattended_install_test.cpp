@@ -40,7 +40,9 @@ protected:
         InstallerServices services = fakes.Services();
         installer = std::make_unique<Installer>(InstallerServices{
             *windows, services.files, services.registry, services.clock, services.ini, services.shell, &log});
-        return RunUnattendedInstall(*installer, options, *windows, log, [this] { ++shown; });
+        if (std::optional<int> code = StartUnattendedInstall(*installer, *windows, log)) return *code;
+        ++shown;
+        return FinishUnattendedInstall(*installer, options, log);
     }
     Strings Logged() const { return output.Lines("run.log"); }
     bool Logged(const std::string& line) const {
@@ -143,7 +145,7 @@ TEST(SwitchedRun, RefusalsAndHelpShowTheUsageOnlyWhereSomeoneCanCloseIt) {
         EXPECT_EQ(screen.boxes.size(), c.boxShown ? 1u : 0u) << c.line;
         const Strings lines = output.Lines("run.log");
         ASSERT_EQ(lines.size(), 2u) << c.line;
-        EXPECT_NE(lines[0].find("/SILENT: shows the window while it installs"), std::string::npos);
+        EXPECT_NE(lines[0].find("/SILENT shows the window while it installs"), std::string::npos);
     }
     FakeWindowSystem screen;
     FakeLogOutput output;
