@@ -8,12 +8,6 @@ namespace {
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
-std::string Upper(std::string text) {
-    for (char& c : text)
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    return text;
-}
-
 }  // namespace
 
 std::vector<std::string> CommandLineArguments(const std::string& line) {
@@ -65,51 +59,48 @@ std::vector<std::string> CommandLineArguments(const std::string& line) {
     return arguments;
 }
 
-void RunOptions::Refuse(const std::string& why) {
-    if (refusal.empty()) refusal = why;
-}
-
-void RunOptions::TakeValue(const Switch& option, std::string& value) {
-    if (option.value.empty())
-        Refuse(Join({option.text, ": a value is needed, as in /", option.name, "=\"...\""}));
+void RunOptions::Take(const Switch& option, std::string* value, bool* flag) {
+    const char* problem = nullptr;
+    if (!value)
+        problem = option.hasValue ? ": this switch takes no value" : nullptr;
+    else if (option.value.empty())
+        problem = ": a value is needed";
     else if (option.value.find('"') != std::string::npos)
-        Refuse(Join({option.text, ": a quote inside the value (a directory that ends in \\ before "
-                                  "its closing quote needs that \\ doubled or left out)"}));
+        problem = ": a quote in the value (end a directory without \\)";
+    if (problem)
+        Refuse(Join({option.text, problem}));
+    else if (value)
+        *value = option.value;
     else
-        value = option.value;
-}
-
-void RunOptions::TakeFlag(const Switch& option, bool& flag) {
-    if (option.hasValue)
-        Refuse(Join({option.text, ": this switch takes no value"}));
-    else
-        flag = true;
+        *flag = true;
 }
 
 bool AsSwitch(const std::string& argument, Switch& option) {
     if (argument.empty() || argument[0] != '/') return false;
     option.text = argument;
     const std::size_t equals = argument.find('=');
-    option.name = Upper(argument.substr(1, equals - 1));
+    option.name.assign(argument, 1, equals - 1);
+    for (char& c : option.name)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
     option.hasValue = equals != std::string::npos;
-    if (option.hasValue) option.value = argument.substr(equals + 1);
+    if (option.hasValue) option.value.assign(argument, equals + 1, std::string::npos);
     return true;
 }
 
 bool RunOptions::TakeShared(const Switch& option) {
     switched = true;
-    bool flag = false;
-    if (option.name == "SILENT" || option.name == "VERYSILENT") {
-        TakeFlag(option, flag);
-        if (flag && mode != RunMode::VerySilent)
-            mode = option.name == "SILENT" ? RunMode::Silent : RunMode::VerySilent;
-    } else if (option.name == "LOG") {
+    static const char* const kShared[] = {"SILENT", "VERYSILENT", "LOG", "?", "HELP"};
+    int which = 0;
+    while (which < 5 && option.name != kShared[which]) ++which;
+    if (which == 5) return false;
+    if (which == 2) {
         TakeValue(option, logFile);
-    } else if (option.name == "?" || option.name == "HELP") {
-        TakeFlag(option, help);
-    } else {
-        return false;
+        return true;
     }
+    bool flag = false;
+    TakeFlag(option, which < 2 ? flag : help);
+    // The quieter of /SILENT and /VERYSILENT wins.
+    if (flag && mode != RunMode::VerySilent) mode = which == 0 ? RunMode::Silent : RunMode::VerySilent;
     return true;
 }
 

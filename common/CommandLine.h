@@ -49,15 +49,21 @@ struct RunOptions {
 
     bool Unattended() const { return mode != RunMode::Window; }
     // Records why the command line is refused; the first reason stays.
-    void Refuse(const std::string& why);
+    void Refuse(const std::string& why) {
+        if (refusal.empty()) refusal = why;
+    }
     // The value of a switch that takes one: a missing or empty value, or one holding a quote
     // (which no path can), refuses the command line.
-    void TakeValue(const Switch& option, std::string& value);
+    void TakeValue(const Switch& option, std::string& value) { Take(option, &value, nullptr); }
     // A switch that takes no value: one with a value refuses the command line.
-    void TakeFlag(const Switch& option, bool& flag);
-    // Takes a switch both programs know; false for any other. /SILENT and /VERYSILENT together
-    // run very silently; a value given twice counts the last time.
+    void TakeFlag(const Switch& option, bool& flag) { Take(option, nullptr, &flag); }
+    // Takes a switch both programs know; false for any other (every switch counts as one given).
+    // /SILENT and /VERYSILENT together run very silently; a value given twice counts the last
+    // time.
     bool TakeShared(const Switch& option);
+
+private:
+    void Take(const Switch& option, std::string* value, bool* flag);
 };
 
 // The argument as a switch; false when it does not start with '/' (a file dropped on the

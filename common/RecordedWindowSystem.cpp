@@ -1,6 +1,5 @@
 #include "common/RecordedWindowSystem.h"
 
-#include "common/Paths.h"
 
 namespace qlr {
 
@@ -10,7 +9,7 @@ int RecordedWindowSystem::MsgBox(const std::string& text, const std::string& tit
     if (!unattended_) answer = screen_.MsgBox(text, title, style);
     if (question && answer == kIdNo) declined_ = true;
     const char* shown = answer == kIdYes ? "Yes" : answer == kIdNo ? "No" : "OK";
-    log_.Note(Join({"Message box \"", title, "\": ", text, " (answered ", shown, ")"}));
+    log_.Note({"Message box \"", title, "\": ", text, " (answered ", shown, ")"});
     return answer;
 }
 
@@ -20,7 +19,7 @@ void RecordedWindowSystem::ShowModal(forms::Form& form) {
 
 void RecordedWindowSystem::EndProgram() {
     if (!unattended_) {
-        if (beforeEnd) beforeEnd();
+        if (beforeEnd) beforeEnd->BeforeEnd();
         screen_.EndProgram();
     }
     throw RunEnded{};

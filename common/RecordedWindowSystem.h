@@ -4,14 +4,22 @@
 // shown: a question gets the answer the command line gave, any other box is taken as read (OK),
 // a modal window does not open, and ending the program hands control back to the runner (it
 // throws RunEnded), which knows from where it was ended which exit code that is.
-#include <functional>
-
 #include "common/RunLog.h"
 #include "platform/WindowSystem.h"
 
 namespace qlr {
 
 struct RunEnded {};
+
+// What a run at the window does just before the program ends: it writes the log's last line and
+// sets the exit code.
+class RunEndHook {
+public:
+    virtual void BeforeEnd() = 0;
+
+protected:
+    ~RunEndHook() = default;
+};
 
 class RecordedWindowSystem : public WindowSystem {
 public:
@@ -31,9 +39,8 @@ public:
 
     // Whether a question was answered No: the run ended because it may not go on.
     bool Declined() const { return declined_; }
-    // At the window: runs just before the program ends (writes the log's last line, sets the
-    // exit code).
-    std::function<void()> beforeEnd;
+    // At the window: called just before the program ends; none without switches.
+    RunEndHook* beforeEnd = nullptr;
 
 private:
     WindowSystem& screen_;

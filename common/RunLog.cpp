@@ -1,7 +1,5 @@
 #include "common/RunLog.h"
 
-#include "common/Paths.h"
-
 namespace qlr {
 
 namespace {
@@ -13,17 +11,12 @@ void PutTwoDigits(char* at, int value) {
     at[1] = static_cast<char>('0' + value % 10);
 }
 
-// "hh:mm:ss ", and with the date before it "yyyy-mm-dd hh:mm:ss ".
-std::string Stamp(const LocalTime& t, bool withDate) {
+// "yyyy-mm-dd hh:mm:ss ".
+std::string Stamp(const LocalTime& t) {
     char text[] = "0000-00-00 00:00:00 ";
-    PutTwoDigits(text, t.year / 100);
-    PutTwoDigits(text + 2, t.year);
-    PutTwoDigits(text + 5, t.month);
-    PutTwoDigits(text + 8, t.day);
-    PutTwoDigits(text + 11, t.hour);
-    PutTwoDigits(text + 14, t.minute);
-    PutTwoDigits(text + 17, t.second);
-    return withDate ? text : text + 11;
+    const int parts[] = {t.year / 100, t.year, t.month, t.day, t.hour, t.minute, t.second};
+    for (int i = 0; i < 7; ++i) PutTwoDigits(text + (i == 0 ? 0 : 3 * i - 1), parts[i]);
+    return text;
 }
 
 }  // namespace
@@ -37,41 +30,41 @@ std::string ErrorCodeText(std::uint32_t code) {
 }
 
 void RunLog::Begin(const RunFacts& facts) {
-    if (file_.empty()) return;
-    output_.Append(file_, Join({"==== ", Stamp(output_.Now(), true), facts.program, " ", facts.version,
-                                ", computer ", facts.computer, ", user ", facts.user,
-                                ", command line: ", facts.commandLine, "\r\n"}));
+    Write("start ", {facts.program, " ", facts.version, ", computer ", facts.computer, ", user ",
+                     facts.user, ", command line: ", facts.commandLine});
 }
 
 void RunLog::Step(std::string_view action, Status status) {
-    if (status.ok()) return Write("ok    ", action, "");
+    if (status.ok()) return Write("ok    ", {action});
     ++failures_;
     const std::string message = output_.ErrorMessage(status.error);
-    Write("FAILED", action,
-          Join({" (error ", ErrorCodeText(status.error), message.empty() ? "" : ": ", message, ")"}));
+    Write("FAILED", {action, " (error ", ErrorCodeText(status.error), message.empty() ? "" : ": ", message, ")"});
 }
 
 void RunLog::Skipped(std::string_view action, std::string_view reason) {
     ++failures_;
-    Write("FAILED", action, Join({" (", reason, ")"}));
+    Write("FAILED", {action, " (", reason, ")"});
 }
-
-void RunLog::Note(std::string_view text) { Write("note  ", text, ""); }
 
 void RunLog::End(std::string_view state, int exitCode) {
-    const char code = static_cast<char>('0' + exitCode);
-    Write("end   ", state, Join({" (exit code ", std::string_view(&code, 1), ")"}));
+    char detail[] = " (exit code 0)";
+    detail[12] = static_cast<char>('0' + exitCode);  // the exit codes are digits
+    Write("end   ", {state, detail});
 }
 
-void RunLog::Write(std::string_view tag, std::string_view text, std::string_view detail) {
+void RunLog::Write(const char* tag, std::initializer_list<std::string_view> pieces) {
     if (file_.empty()) return;
-    std::string line = Join({Stamp(output_.Now(), false), tag, " "});
+    std::string line = Stamp(output_.Now());
+    line += tag;
+    line += ' ';
     // A message box's text may run over several lines: the log keeps one line per entry.
-    for (char c : text) {
-        if (c == '\n') line += " / ";
-        else if (c != '\r') line += c;
-    }
-    output_.Append(file_, Join({line, detail, "\r\n"}));
+    for (std::string_view piece : pieces)
+        for (char c : piece) {
+            if (c == '\n') line += " / ";
+            else if (c != '\r') line += c;
+        }
+    line += "\r\n";
+    output_.Append(file_, line);
 }
 
 }  // namespace qlr

@@ -1,10 +1,12 @@
 #pragma once
-// The log of a run started with switches: a header line per run, then one line per step (its
-// time, "ok" or "FAILED", what was done and where, and for a failure the system's error code and
+// The log of a run started with switches: a first line per run (who runs what), then one line per
+// step (its
+// date and time, "ok" or "FAILED", what was done and where, and for a failure the system's error code and
 // message), the message boxes the run would have shown, and the end state as the window shows it.
 // Lines are appended to the file one at a time, so that a run that is ended from outside leaves
 // what it did; a file that cannot be written is left alone and the run goes on.
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -46,15 +48,17 @@ public:
     void Step(std::string_view action, Status status);
     // A step that was not tried, for the reason given: a failure too.
     void Skipped(std::string_view action, std::string_view reason);
-    // Anything else worth knowing: a message box, what start-up found.
-    void Note(std::string_view text);
+    // Anything else worth knowing: a message box, what start-up found; in pieces, one after the
+    // other.
+    void Note(std::initializer_list<std::string_view> pieces) { Write("note  ", pieces); }
     // The last line: the end state and the exit code (a digit).
     void End(std::string_view state, int exitCode);
 
     std::size_t Failures() const { return failures_; }
 
 private:
-    void Write(std::string_view tag, std::string_view text, std::string_view detail);
+    // One entry: its time, the tag and the pieces of its text, on one line.
+    void Write(const char* tag, std::initializer_list<std::string_view> pieces);
 
     LogOutput& output_;
     std::string file_;

@@ -16,9 +16,4 @@ std::optional<int> RefuseOrHelp(const RunOptions& options, const std::string& us
     return Finish(log, "Usage shown, nothing changed", options.Unattended() ? kExitRefused : kExitDone);
 }
 
-int Finish(RunLog& log, std::string_view state, int exitCode) {
-    log.End(state, exitCode);
-    return exitCode;
-}
-
 }  // namespace qlr

@@ -24,7 +24,10 @@ std::optional<int> RefuseOrHelp(const RunOptions& options, const std::string& us
                                 const std::string& title, WindowSystem& windows, RunLog& log);
 
 // Writes the end as the log's last line and returns its exit code.
-int Finish(RunLog& log, std::string_view state, int exitCode);
+inline int Finish(RunLog& log, std::string_view state, int exitCode) {
+    log.End(state, exitCode);
+    return exitCode;
+}
 inline int Finish(RunLog& log, const RunEnd& end) { return Finish(log, end.state, end.exitCode); }
 
 }  // namespace qlr

@@ -5,10 +5,8 @@
 namespace qlr::remover {
 
 const char kRemoverUsage[] =
-    "qlr_remover.exe [/SILENT | /VERYSILENT] [/LOG=\"file\"]\r\n\r\n"
-    "Removes Quillora as \"Yes\" does, without asking; start it in the install directory. "
-    "/SILENT shows the window while it works, /VERYSILENT nothing. /LOG: every file deleted or "
-    "kept is added to the file.\r\n\r\n"
+    "qlr_remover.exe [/SILENT | /VERYSILENT] [/LOG=\"file\"], started in the install directory: "
+    "removes Quillora as \"Yes\" does, without asking.\r\n\r\n"
     "Exit codes: 0 every file of the removal is gone; 1 some could not be deleted (see the log); "
     "2 command line refused, nothing changed.";
 
@@ -26,7 +24,7 @@ RunEnd RemoverEnd(const Form1& form, const RunLog& log) {
 
 void StartUnattendedRemoval(Form1& form, RunLog& log) {
     form.Form_Load();
-    log.Note(Join({form.Label3.Caption(), ", ", form.Label2.Caption()}));
+    log.Note({form.Label3.Caption(), ", ", form.Label2.Caption()});
 }
 
 int FinishUnattendedRemoval(Form1& form, RunLog& log) {

@@ -8,12 +8,9 @@ namespace qlr {
 const char kInstallerUsage[] =
     "installer.exe [/SILENT | /VERYSILENT] /PLAYLIST=\"file\" [/DIR=\"directory\"] [/CLOSEPLAYER] "
     "[/LOG=\"file\"]\r\n\r\n"
-    "/SILENT shows the window while it installs, /VERYSILENT nothing. Both need /PLAYLIST, the "
-    "default playlist. /DIR: the install directory (else Winamp's, followed by \\qlr111). "
-    "/CLOSEPLAYER: a running Winamp is closed (else it stops the install). /LOG: every step is "
-    "added to the file.\r\n\r\n"
-    "Exit codes: 0 installed; 1 installed, steps failed (see the log); 2 command line refused; "
-    "3 Winamp not found; 4 Winamp running. With 2, 3 and 4 nothing changed.";
+    "Exit codes: 0 installed; 1 installed, steps failed (see the log); 2 command line refused; 3 "
+    "Winamp not found; 4 Winamp runs (/CLOSEPLAYER closes it). With 2, 3 and 4 nothing changed. "
+    "README.txt says more.";
 
 InstallerOptions ParseInstallerOptions(const std::string& commandLine) {
     InstallerOptions options;
@@ -27,13 +24,19 @@ InstallerOptions ParseInstallerOptions(const std::string& commandLine) {
         else
             options.Refuse(Join({option.text, ": no such switch"}));
     });
-    if (!options.Unattended() || options.help) return options;
+    if (options.help) return options;
+    // At the window the user fills in the window.
+    if (!options.Unattended()) {
+        if (!options.playlist.empty() || !options.directory.empty() || options.closePlayer)
+            options.Refuse("/PLAYLIST, /DIR and /CLOSEPLAYER go with /SILENT or /VERYSILENT");
+        return options;
+    }
     if (options.playlist.empty())
         options.Refuse("/PLAYLIST is needed with /SILENT and /VERYSILENT");
     else if (options.playlist.size() < kShortestPlaylist)
-        options.Refuse(Join({"/PLAYLIST: fewer than ", std::to_string(kShortestPlaylist), " characters"}));
+        options.Refuse("/PLAYLIST: too short to name a default playlist");
     if (!options.directory.empty() && options.directory.size() < kShortestDirectory)
-        options.Refuse(Join({"/DIR: fewer than ", std::to_string(kShortestDirectory), " characters"}));
+        options.Refuse("/DIR: too short to name an install directory");
     return options;
 }
 

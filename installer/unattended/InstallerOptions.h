@@ -14,8 +14,8 @@ struct InstallerOptions : RunOptions {
 
 // Reads the command line. An unattended install needs /PLAYLIST, and both its paths must pass
 // the install's own length checks: the command line is refused before anything happens, rather
-// than after start-up has closed a running player. At the window the two paths only fill the
-// fields, which the install checks as always.
+// than after start-up has closed a running player. At the window, where the user fills in the
+// fields and answers the questions, the install's own switches are refused.
 InstallerOptions ParseInstallerOptions(const std::string& commandLine);
 
 extern const char kInstallerUsage[];

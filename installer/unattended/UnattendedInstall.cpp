@@ -4,11 +4,6 @@
 
 namespace qlr {
 
-void FillFromCommandLine(Installer& installer, const InstallerOptions& options) {
-    if (!options.directory.empty()) installer.Text1.SetText(options.directory);
-    if (!options.playlist.empty()) installer.Text2.SetText(options.playlist);
-}
-
 RunEnd InstallerEnd(const Installer& installer, const RunLog& log) {
     if (installer.Command1.Caption() != kExitCaption) return {"Ended without installing", kExitDone};
     return {Join({installer.Text1.Text(), " ", installer.Text2.Text()}),
@@ -20,20 +15,21 @@ std::optional<int> StartUnattendedInstall(Installer& installer, RecordedWindowSy
         installer.Form_Load();
     } catch (const RunEnded&) {
         if (windows.Declined())
-            return Finish(log, "Winamp is running and /CLOSEPLAYER was not given: nothing installed",
+            return Finish(log, "Winamp runs and /CLOSEPLAYER was not given: nothing installed",
                           kExitPlayerRunning);
         return Finish(log, "Winamp not found: nothing installed", kExitPlayerNotFound);
     }
-    log.Note(Join({"Installing from ", installer.instfrom.Caption(), " beside Winamp in ",
-                   installer.wnpdir.Caption()}));
+    log.Note({"Installing from ", installer.instfrom.Caption(), " beside Winamp in ",
+              installer.wnpdir.Caption()});
     return std::nullopt;
 }
 
 int FinishUnattendedInstall(Installer& installer, const InstallerOptions& options, RunLog& log) {
-    FillFromCommandLine(installer, options);
+    if (!options.directory.empty()) installer.Text1.SetText(options.directory);
+    installer.Text2.SetText(options.playlist);
     installer.Command1.Click();
     if (installer.Command1.Caption() != kExitCaption)
-        return Finish(log, "The install refused its fields: nothing installed", kExitRefused);
+        return Finish(log, "Fields refused: nothing installed", kExitRefused);
     return Finish(log, InstallerEnd(installer, log));
 }
 

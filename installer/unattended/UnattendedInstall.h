@@ -12,9 +12,6 @@
 
 namespace qlr {
 
-// After start-up: the paths the command line gives replace the fields' contents.
-void FillFromCommandLine(Installer& installer, const InstallerOptions& options);
-
 // The end of a run at the window: after an install, its end texts and 0, or 1 when steps failed;
 // any other end (the exit button, start-up) 0, as without switches.
 RunEnd InstallerEnd(const Installer& installer, const RunLog& log);
@@ -23,7 +20,8 @@ RunEnd InstallerEnd(const Installer& installer, const RunLog& log);
 // Start-up, its question answered by /CLOSEPLAYER. When it ends the run, the exit code: 3 when it
 // found no player, 4 when the player runs and may not be closed.
 std::optional<int> StartUnattendedInstall(Installer& installer, RecordedWindowSystem& windows, RunLog& log);
-// The fields from the command line, and the install. The exit code: 2 when the install refused
+// The fields from the command line (the install directory replaces the proposal when given), and
+// the install. The exit code: 2 when the install refused
 // its fields, else 0 or 1.
 int FinishUnattendedInstall(Installer& installer, const InstallerOptions& options, RunLog& log);
 

@@ -9,6 +9,23 @@
 #include "platform/win32/Program.h"
 #include "platform/win32/Win32RunLog.h"
 
+namespace {
+
+// At the window, the program's end is the run's end: the log's last line and the exit code.
+class InstallerEnding : public qlr::RunEndHook {
+public:
+    InstallerEnding(qlr::win32::Win32WindowSystem& screen, qlr::RunLog& log, const qlr::Installer& installer)
+        : screen_(screen), log_(log), installer_(installer) {}
+    void BeforeEnd() override { screen_.SetExitCode(Finish(log_, InstallerEnd(installer_, log_))); }
+
+private:
+    qlr::win32::Win32WindowSystem& screen_;
+    qlr::RunLog& log_;
+    const qlr::Installer& installer_;
+};
+
+}  // namespace
+
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     using namespace qlr;
     win32::RestrictDllSearch();
@@ -32,13 +49,13 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
             return *code;
         if (win32::RunsAsLocalSystem()) {
             platform.shell.commonDesktop = true;
-            log.Note("Running as the local system account: the shortcut goes on the common desktop");
+            log.Note({"Run as the system account: the shortcut goes on the common desktop"});
         }
-        // At the window, the program's end is the run's end.
-        windows.beforeEnd = [&] { platform.windows.SetExitCode(Finish(log, InstallerEnd(installer, log))); };
     }
+    InstallerEnding ending(platform.windows, log, installer);
+    if (options.switched) windows.beforeEnd = &ending;
     if (!options.Unattended())
-        return win32::RunForm(installer, platform.windows, [&] { FillFromCommandLine(installer, options); });
+        return win32::RunForm(installer, platform.windows);
 
     if (std::optional<int> code = StartUnattendedInstall(installer, windows, log)) return *code;
     std::unique_ptr<win32::FormWindow> window;

@@ -26,12 +26,11 @@ void PrepareWindows(HINSTANCE instance, Win32WindowSystem& windows, ArtworkPaint
     windows.SetRealisation(instance, std::move(painter), realise);
 }
 
-int RunForm(forms::Form& form, Win32WindowSystem& windows, const std::function<void()>& afterLoad) {
+int RunForm(forms::Form& form, Win32WindowSystem& windows) {
     std::unique_ptr<FormWindow> window = windows.Realise(form, nullptr);
     if (!window) return 1;
     try {
         form.Form_Load();
-        if (afterLoad) afterLoad();
     } catch (...) {
         return 1;
     }

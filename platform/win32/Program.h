@@ -2,7 +2,6 @@
 // What every program of the kit does around its one window.
 #include <windows.h>
 
-#include <functional>
 #include <memory>
 
 #include "forms/Controls.h"
@@ -22,10 +21,9 @@ void RestrictDllSearch();
 void PrepareWindows(HINSTANCE instance, Win32WindowSystem& windows, ArtworkPainter painter,
                     ControlRealiser realise);
 
-// Creates the form's window, runs its start-up (then afterLoad, when given), shows it and
-// handles its events until the program ends. Returns the process's exit code.
-int RunForm(forms::Form& form, Win32WindowSystem& windows,
-            const std::function<void()>& afterLoad = nullptr);
+// Creates the form's window, runs its start-up, shows it and handles its events until the program
+// ends. Returns the process's exit code.
+int RunForm(forms::Form& form, Win32WindowSystem& windows);
 
 // The form's window for a silent run: shown, and taking no input. Null when the system refuses
 // it; the run then goes on without a window.

@@ -1,5 +1,7 @@
 #include "platform/win32/Win32RunLog.h"
 
+#include <cstring>
+
 #include "platform/win32/Handle.h"
 
 namespace qlr::win32 {
@@ -12,12 +14,11 @@ LocalTime Win32LogOutput::Now() const {
 
 std::string Win32LogOutput::ErrorMessage(std::uint32_t code) const {
     char buffer[512];
-    const DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-                                        nullptr, code, 0, buffer, sizeof buffer, nullptr);
-    std::string message(buffer, length);
+    DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+                                  code, 0, buffer, sizeof buffer, nullptr);
     // The system ends its messages with a line break.
-    while (!message.empty() && static_cast<unsigned char>(message.back()) <= ' ') message.pop_back();
-    return message;
+    while (length > 0 && static_cast<unsigned char>(buffer[length - 1]) <= ' ') --length;
+    return std::string(buffer, length);
 }
 
 Status Win32LogOutput::Append(const std::string& path, const std::string& text) {
@@ -33,18 +34,14 @@ Status Win32LogOutput::Append(const std::string& path, const std::string& text) 
 
 void BeginRunLog(RunLog& log, const char* version) {
     char path[MAX_PATH + 1];
-    const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    path[length] = '\0';
-    const char* name = path;
-    for (const char* at = path; *at; ++at)
-        if (*at == '\\') name = at + 1;
+    path[GetModuleFileNameA(nullptr, path, MAX_PATH)] = '\0';
     char computer[MAX_COMPUTERNAME_LENGTH + 1] = "";
     DWORD size = sizeof computer;
     GetComputerNameA(computer, &size);
     char user[257] = "";  // UNLEN + 1
     size = sizeof user;
     GetUserNameA(user, &size);
-    log.Begin({name, version, GetCommandLineA(), computer, user});
+    log.Begin({path, version, GetCommandLineA(), computer, user});
 }
 
 bool RunsAsLocalSystem() {
@@ -58,7 +55,9 @@ bool RunsAsLocalSystem() {
     } buffer;
     DWORD size = 0;
     if (!GetTokenInformation(token, TokenUser, &buffer, sizeof buffer, &size)) return false;
-    return IsWellKnownSid(buffer.user.User.Sid, WinLocalSystemSid);
+    // S-1-5-18: revision 1, one part, the NT authority (5), part 18.
+    static const BYTE kLocalSystem[] = {1, 1, 0, 0, 0, 0, 0, 5, 18, 0, 0, 0};
+    return std::memcmp(buffer.user.User.Sid, kLocalSystem, sizeof kLocalSystem) == 0;
 }
 
 }  // namespace qlr::win32

@@ -14,8 +14,8 @@ public:
     Status Append(const std::string& path, const std::string& text) override;
 };
 
-// Starts the run's log with this program's file name, the version given, the computer, the user
-// and the command line.
+// Starts the run's log with this program's path, the version given, the computer, the user and
+// the command line.
 void BeginRunLog(RunLog& log, const char* version);
 
 // Whether the process runs as the local system account (SID S-1-5-18), as deployment tools and

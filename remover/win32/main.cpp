@@ -11,6 +11,23 @@
 #include "remover/Form1.h"
 #include "remover/UnattendedRemoval.h"
 
+namespace {
+
+// At the window, the program's end is the run's end: the log's last line and the exit code.
+class RemoverEnding : public qlr::RunEndHook {
+public:
+    RemoverEnding(qlr::win32::Win32WindowSystem& screen, qlr::RunLog& log, const qlr::remover::Form1& form)
+        : screen_(screen), log_(log), form_(form) {}
+    void BeforeEnd() override { screen_.SetExitCode(Finish(log_, qlr::remover::RemoverEnd(form_, log_))); }
+
+private:
+    qlr::win32::Win32WindowSystem& screen_;
+    qlr::RunLog& log_;
+    const qlr::remover::Form1& form_;
+};
+
+}  // namespace
+
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     using namespace qlr;
     // First of all: the install directory holds a comdlg32.dll of its own, never to be loaded.
@@ -34,9 +51,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
         win32::BeginRunLog(log, QLR_PROGRAM_VERSION);
         if (std::optional<int> code = RefuseOrHelp(options, remover::kRemoverUsage, "QLR Remover", windows, log))
             return *code;
-        // At the window, the program's end is the run's end.
-        windows.beforeEnd = [&] { screen.SetExitCode(Finish(log, remover::RemoverEnd(form, log))); };
     }
+    RemoverEnding ending(screen, log, form);
+    if (options.switched) windows.beforeEnd = &ending;
     if (!options.Unattended()) return win32::RunForm(form, screen);
 
     remover::StartUnattendedRemoval(form, log);

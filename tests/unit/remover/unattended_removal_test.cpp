@@ -35,12 +35,12 @@ TEST(UnattendedRemoval, RemovesAsYesDoesAndLogsWhatWasThere) {
     EXPECT_FALSE(files.IsFile("C:\\Winamp\\hvr.ini"));
     EXPECT_FALSE(files.IsFile("C:\\Winamp\\qlr111\\qlr111.exe"));
     EXPECT_EQ(output.Lines("run.log"),
-              (Strings{"09:05:03 note   Found QLR In : C:\\Winamp\\qlr111, Found Winamp In : C:\\Winamp",
-                       "09:05:03 ok     Delete C:\\Winamp\\hvr.ini",
-                       "09:05:03 FAILED Delete C:\\Winamp\\job7.day (error 5: Access is denied.)",
-                       "09:05:03 ok     Delete C:\\Winamp\\qlr111\\qlr111.exe",
-                       "09:05:03 note   Message box \"QLR Remover\": C:\\Winamp\\job7.day (answered OK)",
-                       "09:05:03 end    Some QLR Files Could Not Be Erased ! (exit code 1)"}));
+              (Strings{"2026-12-07 09:05:03 note   Found QLR In : C:\\Winamp\\qlr111, Found Winamp In : C:\\Winamp",
+                       "2026-12-07 09:05:03 ok     Delete C:\\Winamp\\hvr.ini",
+                       "2026-12-07 09:05:03 FAILED Delete C:\\Winamp\\job7.day (error 5: Access is denied.)",
+                       "2026-12-07 09:05:03 ok     Delete C:\\Winamp\\qlr111\\qlr111.exe",
+                       "2026-12-07 09:05:03 note   Message box \"QLR Remover\": C:\\Winamp\\job7.day (answered OK)",
+                       "2026-12-07 09:05:03 end    Some QLR Files Could Not Be Erased ! (exit code 1)"}));
 
     // Once the last file can go, a second run ends with every file gone.
     files.Find("C:\\Winamp\\job7.day")->readOnly = false;
@@ -50,7 +50,7 @@ TEST(UnattendedRemoval, RemovesAsYesDoesAndLogsWhatWasThere) {
     StartUnattendedRemoval(again, second);
     EXPECT_EQ(FinishUnattendedRemoval(again, second), kExitDone);
     EXPECT_EQ(output.Lines("run.log").back(),
-              "09:05:03 end    Erased All QLR Files and Configuration ! (exit code 0)");
+              "2026-12-07 09:05:03 end    Erased All QLR Files and Configuration ! (exit code 0)");
 }
 
 TEST(UnattendedRemoval, KnowsOnlyTheSharedSwitches) {

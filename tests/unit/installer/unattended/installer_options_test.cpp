@@ -21,16 +21,16 @@ TEST(InstallerOptions, ReadsTheInstallersSwitchesAndRefusesWhatAnUnattendedInsta
         {"i.exe /silent /playlist=D:\\a.m3u /dir=\"C:\\Program Files\\Q\" /closeplayer", S,
          "D:\\a.m3u", "C:\\Program Files\\Q", true, ""},
         {"i.exe /SILENT /PLAYLIST=x.m3u /PLAYLIST=D:\\b.m3u", S, "D:\\b.m3u", "", false, ""},
-        // At the window the paths only fill the fields, which the install checks as always.
-        {"i.exe /DIR=C: /PLAYLIST=a", W, "a", "C:", false, ""},
+        // At the window the window asks for everything.
         {"i.exe /LOG=C:\\i.log", W, "", "", false, ""},
+        {"i.exe /PLAYLIST=D:\\a.m3u", W, "D:\\a.m3u", "", false, "/PLAYLIST, /DIR and /CLOSEPLAYER go with"},
         // Refused: a switch of no use, a missing or too short path, a value where none belongs.
         {"i.exe /VERYSILENT /PLAYLIST=D:\\a.m3u /QUIET", V, "D:\\a.m3u", "", false, "/QUIET: no such switch"},
         {"i.exe / /SILENT", S, "", "", false, "/: no such switch"},
         {"i.exe /REMOVE", W, "", "", false, "/REMOVE: no such switch"},
         {"i.exe /SILENT", S, "", "", false, "/PLAYLIST is needed with /SILENT and /VERYSILENT"},
-        {"i.exe /VERYSILENT /PLAYLIST=a.m3u", V, "a.m3u", "", false, "/PLAYLIST: fewer than 7 characters"},
-        {"i.exe /VERYSILENT /PLAYLIST=a\\b.m3u /DIR=C:", V, "a\\b.m3u", "C:", false, "/DIR: fewer than 3 characters"},
+        {"i.exe /VERYSILENT /PLAYLIST=a.m3u", V, "a.m3u", "", false, "/PLAYLIST: too short"},
+        {"i.exe /VERYSILENT /PLAYLIST=a\\b.m3u /DIR=C:", V, "a\\b.m3u", "C:", false, "/DIR: too short"},
         {"i.exe /VERYSILENT /PLAYLIST= ", V, "", "", false, "/PLAYLIST=: a value is needed"},
         {"i.exe /SILENT /PLAYLIST=D:\\a.m3u /CLOSEPLAYER=yes", S, "D:\\a.m3u", "", false,
          "/CLOSEPLAYER=yes: this switch takes no value"},

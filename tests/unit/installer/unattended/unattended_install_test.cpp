@@ -47,7 +47,7 @@ protected:
     Strings Logged() const { return output.Lines("run.log"); }
     bool Logged(const std::string& line) const {
         const Strings lines = Logged();
-        return std::find(lines.begin(), lines.end(), "09:05:03 " + line) != lines.end();
+        return std::find(lines.begin(), lines.end(), "2026-12-07 09:05:03 " + line) != lines.end();
     }
     bool Written() const {
         return std::any_of(files.log.begin(), files.log.end(),
@@ -77,12 +77,12 @@ TEST_F(UnattendedInstall, InstallsWhatTheWindowInstallsLogsEveryStepAndShowsNoBo
 
     const Strings lines = Logged();
     ASSERT_FALSE(lines.empty());
-    EXPECT_EQ(lines.front(), "09:05:03 note   Installing from D:\\KIT beside Winamp in C:\\Winamp");
-    EXPECT_EQ(lines.back(), "09:05:03 end    Quillora Installed ! [All Done] (exit code 0)");
+    EXPECT_EQ(lines.front(), "2026-12-07 09:05:03 note   Installing from D:\\KIT beside Winamp in C:\\Winamp");
+    EXPECT_EQ(lines.back(), "2026-12-07 09:05:03 end    Quillora Installed ! [All Done] (exit code 0)");
     // Every guarded step, done: the directory, ten copies, the System directory, five files
     // created and closed with their 19 lines, 23 settings, the shortcut.
     EXPECT_EQ(std::count_if(lines.begin(), lines.end(),
-                            [](const std::string& l) { return l.rfind("09:05:03 ok ", 0) == 0; }),
+                            [](const std::string& l) { return l.rfind("2026-12-07 09:05:03 ok ", 0) == 0; }),
               1 + 10 + 1 + 5 * 2 + 19 + 23 + 1);
     EXPECT_TRUE(Logged("ok     Copy in_line.dl_ to C:\\Winamp\\plugins\\IN_LINE.DLL"));
 }
@@ -96,7 +96,7 @@ TEST_F(UnattendedInstall, FailedStepsGiveOneEachInTheLogAndTheBoxGoesThereToo) {
     EXPECT_TRUE(Logged("note   Message box \"QLR 1.10 Installer\": Copy in_line.dl_ to "
                        "C:\\Winamp\\plugins\\IN_LINE.DLL (error 2) (answered OK)"));
     EXPECT_EQ(Logged().back(),
-              "09:05:03 end    Quillora Installed With Errors ! [Steps Failed : 1] (exit code 1)");
+              "2026-12-07 09:05:03 end    Quillora Installed With Errors ! [Steps Failed : 1] (exit code 1)");
 }
 
 TEST_F(UnattendedInstall, ARunningPlayerIsClosedOnlyWhenTheCommandLineSaysSo) {
@@ -105,7 +105,7 @@ TEST_F(UnattendedInstall, ARunningPlayerIsClosedOnlyWhenTheCommandLineSaysSo) {
     EXPECT_EQ(std::count(screen.log.begin(), screen.log.end(), "close:4660"), 0);
     EXPECT_FALSE(Written());
     EXPECT_EQ(shown, 0);
-    EXPECT_EQ(Logged().back(), "09:05:03 end    Winamp is running and /CLOSEPLAYER was not given: "
+    EXPECT_EQ(Logged().back(), "2026-12-07 09:05:03 end    Winamp runs and /CLOSEPLAYER was not given: "
                                "nothing installed (exit code 4)");
 
     EXPECT_EQ(Run("installer.exe /VERYSILENT /PLAYLIST=D:\\Lists\\main.m3u /CLOSEPLAYER"), kExitDone);
@@ -120,7 +120,7 @@ TEST_F(UnattendedInstall, WithoutThePlayerNothingIsInstalled) {
     EXPECT_EQ(Run("installer.exe /VERYSILENT /PLAYLIST=D:\\Lists\\main.m3u"), kExitPlayerNotFound);
     EXPECT_FALSE(Written());
     EXPECT_TRUE(screen.boxes.empty());
-    EXPECT_EQ(Logged().back(), "09:05:03 end    Winamp not found: nothing installed (exit code 3)");
+    EXPECT_EQ(Logged().back(), "2026-12-07 09:05:03 end    Winamp not found: nothing installed (exit code 3)");
 }
 
 TEST(SwitchedRun, RefusalsAndHelpShowTheUsageOnlyWhereSomeoneCanCloseIt) {
@@ -145,7 +145,7 @@ TEST(SwitchedRun, RefusalsAndHelpShowTheUsageOnlyWhereSomeoneCanCloseIt) {
         EXPECT_EQ(screen.boxes.size(), c.boxShown ? 1u : 0u) << c.line;
         const Strings lines = output.Lines("run.log");
         ASSERT_EQ(lines.size(), 2u) << c.line;
-        EXPECT_NE(lines[0].find("/SILENT shows the window while it installs"), std::string::npos);
+        EXPECT_NE(lines[0].find("Exit codes: 0 installed;"), std::string::npos);
     }
     FakeWindowSystem screen;
     FakeLogOutput output;
@@ -161,14 +161,19 @@ TEST(SwitchedRun, AtTheWindowBoxesAreShownAndTheEndComesBeforeTheProgramEnds) {
     FakeLogOutput output;
     RunLog log(output, "run.log");
     RecordedWindowSystem windows(screen, log, false, kIdYes);
-    windows.beforeEnd = [&] { log.End("ended", 0); };
+    struct : RunEndHook {
+        RunLog* log;
+        void BeforeEnd() override { log->End("ended", 0); }
+    } ending;
+    ending.log = &log;
+    windows.beforeEnd = &ending;
     EXPECT_EQ(windows.MsgBox("Quit QLR Installer ?", "QLR Installer", kMbYesNo | kMbIconQuestion), kIdNo);
     EXPECT_TRUE(windows.Declined());
     EXPECT_THROW(windows.EndProgram(), ProgramEnded);
     EXPECT_EQ(screen.boxes.size(), 1u);
     EXPECT_EQ(output.Lines("run.log"),
-              (Strings{"09:05:03 note   Message box \"QLR Installer\": Quit QLR Installer ? (answered No)",
-                       "09:05:03 end    ended (exit code 0)"}));
+              (Strings{"2026-12-07 09:05:03 note   Message box \"QLR Installer\": Quit QLR Installer ? (answered No)",
+                       "2026-12-07 09:05:03 end    ended (exit code 0)"}));
 }
 
 }  // namespace
