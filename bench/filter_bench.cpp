@@ -13,29 +13,21 @@
 #include <string>
 #include <vector>
 
+#include "fakes/FakeFileSystem.h"
 #include "forms/FileList.h"
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// One directory, listed from memory; nothing else of the file system is used.
-class MemoryDirectory : public qlr::FileSystem {
+// One directory, listed from memory as it is: a copy of its entries and nothing else, so that
+// what is measured is the list's own work. The rest of the file system is the tests' fake, so a
+// new file operation needs nothing here.
+class MemoryDirectory : public qlr::test::FakeFileSystem {
 public:
-    explicit MemoryDirectory(std::vector<qlr::DirectoryEntry> entries) : entries_(std::move(entries)) {}
-    std::string CurrentDirectory() const override { return "C:\\Lists"; }
-    qlr::Status MakeDirectory(const std::string&) override { return qlr::Status::Fail(5); }
-    bool IsDirectory(const std::string&) const override { return false; }
-    bool IsFile(const std::string&) const override { return false; }
-    qlr::Status CopyReplacing(const std::string&, const std::string&) override { return qlr::Status::Fail(5); }
-    qlr::Status RemoveFile(const std::string&) override { return qlr::Status::Fail(5); }
-    std::unique_ptr<qlr::TextFileWriter> CreateTextFile(const std::string&, qlr::Status& status) override {
-        status = qlr::Status::Fail(5);
-        return nullptr;
+    explicit MemoryDirectory(std::vector<qlr::DirectoryEntry> entries) : entries_(std::move(entries)) {
+        currentDirectory = "C:\\Lists";
     }
-    std::optional<qlr::FileVersion> VersionOf(const std::string&) const override { return std::nullopt; }
-    std::vector<qlr::DriveInfo> Drives() const override { return {{'C', qlr::DriveType::Fixed, "", true}}; }
-    qlr::Result<std::string> DriveCurrentDirectory(char) const override { return {{}, "C:\\Lists"}; }
     qlr::Result<std::vector<qlr::DirectoryEntry>> ListDirectory(const std::string&) const override {
         return {{}, entries_};
     }
@@ -54,11 +46,11 @@ std::vector<qlr::DirectoryEntry> StationDirectory() {
         seed = seed * 1103515245u + 12345u;
         const unsigned n = (seed >> 8) % 100000;
         if (i < 2000) {
-            entries.push_back({"Show " + std::to_string(n), qlr::kAttributeDirectory});
+            entries.push_back({"Show " + std::to_string(n), qlr::kFileAttributeDirectory});
         } else {
             entries.push_back({(n % 3 ? "Track " : "jingle ") + std::to_string(n) + " - Artist Name" +
                                    kinds[i % 10],
-                               i % 97 == 0 ? qlr::kAttributeHidden : 0u});
+                               i % 97 == 0 ? qlr::kFileAttributeHidden : 0u});
         }
     }
     std::rotate(entries.begin(), entries.begin() + 1000, entries.end());  // directories amid files

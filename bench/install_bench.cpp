@@ -91,11 +91,10 @@ int main(int argc, char** argv) {
         installer.wnpdir.SetCaption(player);
         CopiesDone copiesDone;
         installer.Text2.AttachView(&copiesDone);
-        qlr::InstallWindow window = installer.InstallControls();
-        window.Pause = [](double) {};
+        qlr::InstallWindow window(installer, windows, [](double) {});
 
         double start = clock.NowMs();
-        qlr::RunInstall(window, {files, ini, shell});
+        qlr::RunInstall(window, {files, ini, shell, registry});
         installMs.push_back(clock.NowMs() - start);
         installCopiesMs.push_back(copiesDone.ms - start);
         if (installer.Text1.Text() != "Quillora Installed !") {

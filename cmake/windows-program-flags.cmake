@@ -7,13 +7,10 @@ endif()
 # at link time. With mingw's linker this drops little: an object's single .eh_frame section refers
 # to every function in it, so a linked object keeps all of its functions that have
 # exception-handling data. What does the work is below: link-time optimisation for the programs'
-# own code, and for the runtime, linking fewer of its objects (platform/win32/LeanLibraryErrors.cpp,
-# platform/win32/RuntimeThreadPrimitives.cpp, platform/win32/QuietTerminate.cpp).
+# own code, and for the runtime, linking fewer of its objects (cmake/lean-runtime.cmake).
 add_compile_options($<$<COMPILE_LANGUAGE:CXX>:-ffunction-sections> $<$<COMPILE_LANGUAGE:CXX>:-fdata-sections>)
 add_link_options(-Wl,--gc-sections)
-# std::string's members instantiated in the sources that use them (the header says why).
-add_compile_options(
-  $<$<COMPILE_LANGUAGE:CXX>:-include${PROJECT_SOURCE_DIR}/platform/win32/ImplicitStringTemplates.h>)
+include(${CMAKE_CURRENT_LIST_DIR}/lean-runtime.cmake)
 # No run-time type information: nothing asks a type for its name or casts down through
 # dynamic_cast, and without it each polymorphic class and each function object kept in a
 # std::function no longer carries its type's description and mangled name (about 6 KB of the

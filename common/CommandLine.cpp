@@ -1,5 +1,6 @@
 #include "common/CommandLine.h"
 
+#include "common/LetterCase.h"
 #include "common/Paths.h"
 
 namespace qlr {
@@ -80,8 +81,7 @@ bool AsSwitch(const std::string& argument, Switch& option) {
     option.text = argument;
     const std::size_t equals = argument.find('=');
     option.name.assign(argument, 1, equals - 1);
-    for (char& c : option.name)
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    for (char& c : option.name) c = UpperCase(c);
     option.hasValue = equals != std::string::npos;
     if (option.hasValue) option.value.assign(argument, equals + 1, std::string::npos);
     return true;

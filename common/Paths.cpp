@@ -1,6 +1,6 @@
 #include "common/Paths.h"
 
-#include <cctype>
+#include "common/LetterCase.h"
 
 namespace qlr {
 
@@ -21,9 +21,7 @@ std::optional<std::string> PlayerDirectory(const std::string& command) {
     if (!command.empty() && command[0] == '"' && closingQuote != std::string::npos) {
         program = command.substr(1, closingQuote - 1);
     } else {
-        std::string lower = command;
-        for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        const std::size_t exe = lower.find(".exe");
+        const std::size_t exe = LowerCase(command).find(".exe");
         if (exe != std::string::npos) program = command.substr(0, exe + 4);
     }
     const std::size_t separator = program.rfind('\\');

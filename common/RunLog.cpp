@@ -1,5 +1,9 @@
 #include "common/RunLog.h"
 
+#include <charconv>
+
+#include "common/LetterCase.h"
+
 namespace qlr {
 
 namespace {
@@ -23,10 +27,12 @@ std::string Stamp(const LocalTime& t) {
 
 std::string ErrorCodeText(std::uint32_t code) {
     if (code <= 0xFFFF) return std::to_string(code);
-    static const char kDigits[] = "0123456789ABCDEF";
-    std::string text = "0x";
-    for (int shift = 28; shift >= 0; shift -= 4) text += kDigits[(code >> shift) & 0xF];
-    return text;
+    // (Through to_chars rather than snprintf, which would bring the C library's whole
+    // formatted-output code into the programs.)
+    char digits[8];
+    const char* end = std::to_chars(digits, digits + sizeof digits, code, 16).ptr;
+    const std::size_t length = std::size_t(end - digits);
+    return "0x" + std::string(sizeof digits - length, '0') + UpperCase(std::string(digits, length));
 }
 
 void RunLog::Begin(const RunFacts& facts) {

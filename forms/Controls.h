@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "common/ScopeExit.h"
 #include "forms/Style.h"
 
 namespace qlr::forms {
@@ -79,10 +80,7 @@ protected:
     void Raise(const std::function<void()>& handler) {
         if (!handler) return;
         ++eventDepth_;
-        struct Leave {
-            int& depth;
-            ~Leave() { --depth; }
-        } leave{eventDepth_};
+        ScopeExit leave([this] { --eventDepth_; });
         handler();
     }
 
@@ -182,8 +180,10 @@ public:
 enum class Placement { CenterScreen, CenterOwner };
 
 // A fixed-size dialog without a title bar: its client size, background, and its controls in
-// keyboard focus order (hidden value holders last). Its window exists until Close(); a form
-// shown modally returns to its opener then.
+// keyboard focus order (hidden value holders last). The window system opens it (a program's main
+// window at the start, any other shown modally): runs its start-up, then makes its window with
+// the state the start-up left and shows it. Its window exists until Close(); a form shown
+// modally returns to its opener then.
 class Form {
 public:
     Form(std::string title, int clientWidth, int clientHeight)
@@ -203,7 +203,9 @@ public:
     std::string icon;  // name of the window's icon resource; none when empty
     Placement placement = Placement::CenterScreen;
 
-    // Runs once after the window exists and before it is first shown.
+    // The form's start-up. The window system runs it once, as it opens the form: before the
+    // form's window is made, and so before it is first shown. An opener's preset of a modal form
+    // comes before it. Nothing else runs it.
     virtual void Form_Load() {}
 
     // Closes the form's window. Once closed, a form stays closed.

@@ -3,13 +3,12 @@
 #include <algorithm>
 #include <cctype>
 
-#include "forms/LetterCase.h"
+#include "common/LetterCase.h"
+#include "platform/WindowsValues.h"
 
 namespace qlr::forms {
 
 namespace {
-
-constexpr std::uint32_t kErrorInvalidName = 123;  // ERROR_INVALID_NAME
 
 bool IsSeparator(char c) { return c == '\\' || c == '/'; }
 
@@ -24,7 +23,7 @@ bool Split(const std::string& path, std::string& root, std::vector<std::string>&
     if (path.size() < 3 || !std::isalpha(static_cast<unsigned char>(path[0])) || path[1] != ':' ||
         !IsSeparator(path[2]))
         return false;
-    root = {static_cast<char>(std::toupper(static_cast<unsigned char>(path[0]))), ':', '\\'};
+    root = {UpperCase(path[0]), ':', '\\'};
     names.clear();
     std::size_t start = 3;
     while (start < path.size()) {
@@ -51,7 +50,7 @@ std::size_t DepthOf(const std::string& path) {
 std::string DriveOf(const std::string& path) {
     if (path.size() < 2 || !std::isalpha(static_cast<unsigned char>(path[0])) || path[1] != ':')
         return {};
-    return {FoldCase(path[0]), ':'};
+    return {LowerCase(path[0]), ':'};
 }
 
 DirList::DirList(std::string name, int id, Rect rect, const FileSystem& files)
@@ -90,8 +89,7 @@ std::string DirList::EntryPath(int index) const {
 Status DirList::Load(const std::string& path) {
     std::string target = path;
     if (IsDriveValue(path)) {
-        Result<std::string> current =
-            files_.DriveCurrentDirectory(static_cast<char>(std::toupper(static_cast<unsigned char>(path[0]))));
+        Result<std::string> current = files_.DriveCurrentDirectory(UpperCase(path[0]));
         if (!current.ok()) return current.status;
         target = current.value;
     }
@@ -103,10 +101,12 @@ Status DirList::Load(const std::string& path) {
 
     Result<std::vector<DirectoryEntry>> listing = files_.ListDirectory(full);
     if (!listing.ok()) return listing.status;
-    // Hidden and system directories are listed too: they can be entered like any other.
+    // Hidden and system directories are listed too: they can be entered like any other. Each is
+    // listed by the name it is entered by; one without such a name cannot be entered.
     std::vector<std::string> subdirectories;
     for (DirectoryEntry& entry : listing.value)
-        if (entry.attributes & kAttributeDirectory) subdirectories.push_back(std::move(entry.name));
+        if (std::string* name = entry.OpenableName(); name && entry.attributes & kFileAttributeDirectory)
+            subdirectories.push_back(std::move(*name));
     SortNames(subdirectories);
 
     const int depth = int(chain.size());

@@ -1,7 +1,8 @@
 #pragma once
 // The directory list: the chain of directories from the drive's root down to the current
 // directory, then the current directory's subdirectories, alphabetically; hidden and system
-// directories are listed like any other, since they can be entered like any other. Activating
+// directories are listed like any other, since they can be entered like any other. Each is listed
+// by the name it is entered by (a short name where the code page cannot write its own). Activating
 // an entry (a double-click) makes it current; highlighting one changes nothing.
 #include <string>
 

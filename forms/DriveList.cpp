@@ -1,19 +1,15 @@
 #include "forms/DriveList.h"
 
-#include <cctype>
-
 #include "forms/DirList.h"
-#include "forms/LetterCase.h"
+#include "common/LetterCase.h"
 
 namespace qlr::forms {
 
 namespace {
 
-char Upper(char c) { return static_cast<char>(std::toupper(static_cast<unsigned char>(c))); }
-
 // "c: [SYSTEM]", or "c:" for a drive without a label.
 std::string EntryText(const DriveInfo& drive) {
-    std::string text{FoldCase(drive.letter), ':'};
+    std::string text{LowerCase(drive.letter), ':'};
     if (!drive.label.empty()) text += " [" + drive.label + "]";
     return text;
 }
@@ -28,7 +24,7 @@ DriveList::DriveList(std::string name, int id, Rect rect, const FileSystem& file
     int current = drives_.empty() ? -1 : 0;
     const std::string processDrive = DriveOf(files.CurrentDirectory());
     for (const DriveInfo& drive : drives_) {
-        if (!processDrive.empty() && Upper(processDrive[0]) == Upper(drive.letter))
+        if (!processDrive.empty() && UpperCase(processDrive[0]) == UpperCase(drive.letter))
             current = int(items.size());
         items.push_back({EntryText(drive), 0, Glyph::Drive});
     }
@@ -37,14 +33,14 @@ DriveList::DriveList(std::string name, int id, Rect rect, const FileSystem& file
 
 std::string DriveList::Drive() const {
     if (Highlighted() < 0) return {};
-    return {FoldCase(drives_[std::size_t(Highlighted())].letter), ':'};
+    return {LowerCase(drives_[std::size_t(Highlighted())].letter), ':'};
 }
 
 bool DriveList::SetDrive(const std::string& drive) {
     const std::string wanted = DriveOf(drive);
     if (wanted.empty()) return false;
     for (std::size_t i = 0; i < drives_.size(); ++i) {
-        if (FoldCase(drives_[i].letter) != wanted[0]) continue;
+        if (LowerCase(drives_[i].letter) != wanted[0]) continue;
         MakeCurrent(int(i), true);
         return true;
     }

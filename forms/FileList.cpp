@@ -6,21 +6,22 @@ namespace qlr::forms {
 
 std::vector<ListItem> MatchingFiles(std::vector<DirectoryEntry>& entries, const std::string& patternList) {
     const std::vector<std::string> patterns = SplitPatterns(patternList);
-    constexpr std::uint32_t kNotOrdinary = kAttributeDirectory | kAttributeHidden | kAttributeSystem;
+    constexpr std::uint32_t kNotOrdinary = kFileAttributeDirectory | kFileAttributeHidden | kFileAttributeSystem;
     std::vector<std::string_view> names;  // views of the names that stay, so nothing is copied
     std::vector<std::uint32_t> entryOf;
     names.reserve(entries.size());
     entryOf.reserve(entries.size());
     for (std::size_t i = 0; i < entries.size(); ++i) {
-        const DirectoryEntry& entry = entries[i];
-        if (entry.attributes & kNotOrdinary || !MatchesAny(patterns, entry.name)) continue;
-        names.push_back(entry.name);
+        DirectoryEntry& entry = entries[i];
+        const std::string* name = entry.OpenableName();
+        if (entry.attributes & kNotOrdinary || !name || !MatchesAny(patterns, *name)) continue;
+        names.push_back(*name);
         entryOf.push_back(std::uint32_t(i));
     }
     std::vector<ListItem> items;
     items.reserve(names.size());
     for (std::uint32_t index : SortOrder(names))
-        items.push_back({std::move(entries[entryOf[index]].name), 0, Glyph::None});
+        items.push_back({std::move(*entries[entryOf[index]].OpenableName()), 0, Glyph::None});
     return items;
 }
 

@@ -43,7 +43,8 @@ private:
 };
 
 // What a file list shows of a directory's entries for a pattern list: the ordinary files whose
-// names match, sorted. Their names are moved out of the entries, not copied.
+// names match, sorted, each by the name a program opens it by (a file without one is left out).
+// Their names are moved out of the entries, not copied.
 std::vector<ListItem> MatchingFiles(std::vector<DirectoryEntry>& entries, const std::string& patternList);
 
 }  // namespace qlr::forms

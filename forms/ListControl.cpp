@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "forms/LetterCase.h"
+#include "common/LetterCase.h"
 
 namespace qlr::forms {
 
@@ -33,7 +33,7 @@ struct SortKey {
 SortKey KeyOf(std::string_view name, std::uint32_t index) {
     SortKey key{{0, 0}, index};
     for (std::size_t i = 0; i < 16; ++i) {
-        const std::uint64_t byte = i < name.size() ? static_cast<unsigned char>(FoldCase(name[i])) : 0;
+        const std::uint64_t byte = i < name.size() ? static_cast<unsigned char>(LowerCase(name[i])) : 0;
         key.head[i / 8] |= byte << (8 * (7 - i % 8));
     }
     return key;

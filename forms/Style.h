@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/WindowsValues.h"
+
 namespace qlr::forms {
 
 struct Rect {
@@ -20,20 +22,18 @@ struct Color {
     static Color System(int index) { return {Kind::System, std::uint32_t(index)}; }
 };
 
-// System colour indexes the forms use.
-inline constexpr int kColorMenu = 4;
-inline constexpr int kColorWindow = 5;
-inline constexpr int kColorHighlightText = 14;
-
-// Character sets, with the values of the Windows API.
-inline constexpr int kCharsetDefault = 1;
-inline constexpr int kCharsetEastEurope = 238;
+// The system colour indexes and character sets the forms use, under the forms' names too.
+using qlr::kColorHighlightText;
+using qlr::kColorMenu;
+using qlr::kColorWindow;
+using qlr::kDefaultCharset;
+using qlr::kEastEuropeCharset;
 
 struct Font {
     std::string face = "MS Sans Serif";
     double points = 8.25;
     bool bold = false;
-    int charset = kCharsetDefault;
+    int charset = kDefaultCharset;
 };
 
 enum class Align { Left, Center };

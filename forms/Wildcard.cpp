@@ -2,13 +2,13 @@
 
 #include <optional>
 
-#include "forms/LetterCase.h"
+#include "common/LetterCase.h"
 
 namespace qlr::forms {
 
 namespace {
 
-bool SameLetter(char a, char b) { return FoldCase(a) == FoldCase(b); }
+bool SameLetter(char a, char b) { return LowerCase(a) == LowerCase(b); }
 
 // Matching with one step back to the last '*' seen: linear for the usual patterns, never
 // exponential, and without copying the texts.

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/Status.h"
+#include "platform/WindowsValues.h"
 
 namespace qlr {
 
@@ -40,17 +41,21 @@ struct DriveInfo {
     bool readable = false;   // a medium is present and its root can be listed
 };
 
-// File attributes, with the values of the Windows API.
-enum : std::uint32_t {
-    kAttributeReadOnly = 0x01,
-    kAttributeHidden = 0x02,
-    kAttributeSystem = 0x04,
-    kAttributeDirectory = 0x10,
-};
-
 struct DirectoryEntry {
     std::string name;  // the bare name, in the case the file system keeps it
-    std::uint32_t attributes = 0;
+    std::uint32_t attributes = 0;  // kFileAttribute... bits
+    // Whether the system's ANSI code page can write the name. Where it cannot, `name` has '?' for
+    // the characters it lacks and opens nothing, and `shortName` is the entry's short (8.3) name,
+    // through which it opens: "" when the file system gives it none.
+    bool nameFits = true;
+    std::string shortName = {};
+
+    // The name a program of the ANSI code page shows and opens the entry by: its own name where
+    // the code page can write it, otherwise its short name; null when it has neither.
+    std::string* OpenableName() {
+        if (nameFits) return &name;
+        return shortName.empty() ? nullptr : &shortName;
+    }
 };
 
 // The operations a removal needs: a program that only deletes files works with these alone, and

@@ -1,37 +1,21 @@
 #pragma once
 // Access to the Windows registry, one operation at a time. Each call opens the key it needs,
 // performs its one operation and closes the key again, so no handle outlives it. Every call
-// reports the system's own error code when it fails (2: the key or value is not there, 234: a
-// buffer is too small, 259: an index past the last item, ...).
+// reports the system's own error code when it fails (kErrorFileNotFound: the key or value is not
+// there, kErrorMoreData: a buffer is too small, kErrorNoMoreItems: an index past the last item,
+// ...). Roots and value types are those of platform/WindowsValues.h.
 #include <cstdint>
 #include <string>
 
 #include "platform/Status.h"
+#include "platform/WindowsValues.h"
 
 namespace qlr {
 
-enum : std::uint32_t {
-    kHkeyClassesRoot = 0x80000000u,
-    kHkeyCurrentUser = 0x80000001u,
-    kHkeyLocalMachine = 0x80000002u,
-};
-
-enum : std::uint32_t {
-    kRegNone = 0,
-    kRegSz = 1,
-    kRegExpandSz = 2,
-    kRegBinary = 3,
-    kRegDword = 4,
-    kRegMultiSz = 7,
-};
-
-// Error codes of the Windows API that registry calls report.
-enum : std::uint32_t {
-    kErrorNotFound = 2,         // ERROR_FILE_NOT_FOUND: no such key or value
-    kErrorAccessDenied = 5,     // also: deleting a key that still has subkeys
-    kErrorMoreData = 234,       // a name or the data does not fit its buffer
-    kErrorNoMoreItems = 259,    // an enumeration index past the last item
-};
+// Which registry a query reads on 64-bit Windows, where 32-bit programs see a registry of their
+// own for most of HKEY_LOCAL_MACHINE\Software: the program's own (Native), or the one 32-bit
+// programs see (Bits32), which a 64-bit program must ask for. On 32-bit Windows both are one.
+enum class RegistryView { Native, Bits32 };
 
 struct RegistryValue {
     Status status;            // the query's outcome
@@ -50,9 +34,11 @@ public:
     virtual ~RegistryReader() = default;
     // Opens subKey under root and queries valueName ("" is the key's default value) into a buffer
     // of `capacity` bytes. With capacity 0 no data is read: only the type and size are learned.
-    // Data larger than a non-zero capacity makes the query fail.
+    // Data larger than a non-zero capacity makes the query fail. The key is looked for in the
+    // given view.
     virtual RegistryValue Query(std::uint32_t root, const std::string& subKey,
-                                const std::string& valueName, std::uint32_t capacity) const = 0;
+                                const std::string& valueName, std::uint32_t capacity,
+                                RegistryView view = RegistryView::Native) const = 0;
 };
 
 class Registry : public RegistryReader {

@@ -3,32 +3,26 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/WindowsValues.h"
+
 namespace qlr::forms {
 class Form;
 }
 
 namespace qlr {
 
-// Message box styles and answers, with the values of the Windows API.
-enum : unsigned {
-    kMbOk = 0x00,
-    kMbYesNo = 0x04,
-    kMbIconError = 0x10,
-    kMbIconQuestion = 0x20,
-};
-enum : int { kIdOk = 1, kIdYes = 6, kIdNo = 7 };
-
 using WindowHandle = std::uintptr_t;
 
 class WindowSystem {
 public:
     virtual ~WindowSystem() = default;
-    // A modal message box over the active window; returns the answer (kIdOk, kIdYes, kIdNo).
+    // A modal message box over the active window, style kMb... bits; returns the answer (kIdOk,
+    // kIdYes, kIdNo).
     virtual int MsgBox(const std::string& text, const std::string& title, unsigned style) = 0;
-    // Shows the form as a modal window over the active one, and returns once the form has
-    // closed (forms::Form::Close) and its window is gone. Meanwhile the owner takes no input;
-    // afterwards it is active again, with the keyboard focus where it was. The form's Form_Load
-    // is not run here: its creator runs it.
+    // Opens the form as a modal window over the active one: runs its start-up (Form_Load),
+    // makes its window and shows it; returns once the form has closed (forms::Form::Close) and
+    // its window is gone. Meanwhile the owner takes no input; afterwards it is active again,
+    // with the keyboard focus where it was.
     virtual void ShowModal(forms::Form& form) = 0;
     // Handles every pending window event, waiting at most maxWaitMs for one to arrive first.
     virtual void ProcessEvents(std::uint32_t maxWaitMs) = 0;

@@ -1,7 +1,9 @@
 #include "remover/Form1.h"
 
 #include "common/Paths.h"
-#include "remover/Registry.h"
+#include "common/PlayerDetection.h"
+#include "remover/RegistryModule.h"
+#include "remover/RemovalSequence.h"
 #include "remover/RemoverIds.h"
 
 namespace qlr::remover {
@@ -15,34 +17,7 @@ namespace {
 const Color kOrange = Color::Rgb(255, 128, 0);
 const char kTitle[] = "QLR Remover";
 
-// The Windows API's codes for a name that names no file: the file or its directory is not there,
-// or the name cannot be a file's. Deleting such a name leaves nothing behind, so it is no failure.
-enum : std::uint32_t {
-    kErrorFileNotFound = 2,
-    kErrorPathNotFound = 3,
-    kErrorInvalidName = 123,
-};
-
-bool NothingThere(Status status) {
-    return status.error == kErrorFileNotFound || status.error == kErrorPathNotFound ||
-           status.error == kErrorInvalidName;
-}
-
 }  // namespace
-
-std::vector<std::string> ConfigurationFileNames() {
-    std::vector<std::string> names = {"hvr.ini", "jobs.ini", "jng.ini", "setback.ini", "deflist.fil"};
-    names.reserve(5 + 5 * 300);
-    for (int n = 1; n <= 300; ++n) {
-        const std::string number = std::to_string(n);
-        names.push_back("job" + number + ".fil");
-        names.push_back("job" + number + ".lis");
-        names.push_back("jng" + number + ".fil");
-        names.push_back("hvr" + number + ".fil");
-        names.push_back("job" + number + ".day");
-    }
-    return names;
-}
 
 Form1::Form1(RemoverServices services)
     : Form(kTitle, 610, 106),
@@ -74,9 +49,10 @@ void Form1::Form_Load() {
     Label3.SetCaption("Found QLR In : " + services_.files.CurrentDirectory());
 
     wnpdir.SetCaption(
-        Registry::ReadRegistryString(services_.registry, kHkeyClassesRoot, kPlayerCommandKey, "", ""));
-    // A command that names no directory (too short to be cut by position): not found.
-    const std::optional<std::string> directory = PlayerDirectory(wnpdir.Caption());
+        RegistryModule::ReadRegistryString(services_.registry, kHkeyClassesRoot, kPlayerCommandKey, "", ""));
+    // The empty text, the sign that no command was read, names no directory either.
+    const std::optional<std::string> directory =
+        DetectPlayerDirectory(wnpdir.Caption(), services_.registry, services_.files);
     if (!directory) {
         wnpdir.SetCaption("");
         Label2.SetCaption("[Winamp Not Found Or Too Old Version Installed]");
@@ -94,24 +70,8 @@ void Form1::Command2_Click() {
     Command1.SetEnabled(false);
     Label1.SetCaption("Erasing QLR ... Wait, Please.");
 
-    FileRemoval& files = services_.files;
-    // The current directory is taken for the install directory only when the scheduler's program
-    // is there: started anywhere else (the System directory, say), the remover deletes no
-    // program file, above all no "comdlg32.dll" that belongs to the system.
-    const std::string programBase = WithTrailingBackslash(files.CurrentDirectory());
-    const bool inInstallDirectory = files.IsFile(programBase + kProgramFile);
-
-    std::vector<std::string> failed;
-    // Without a player directory there is nowhere to delete configuration files from; the empty
-    // text must not turn into the root of the current drive.
-    if (!wnpdir.Caption().empty()) {
-        const std::string configurationBase = WithTrailingBackslash(wnpdir.Caption());
-        for (const std::string& name : ConfigurationFileNames()) Delete(configurationBase + name, failed);
-    }
-    if (inInstallDirectory) {
-        Delete(programBase + kProgramFile, failed);
-        Delete(programBase + kDialogLibrary, failed);
-    }
+    const std::vector<std::string> failed =
+        RunRemoval({services_.files, services_.registry, services_.log}, wnpdir.Caption());
 
     Command2.SetCaption(kExitCaption);
     if (failed.empty()) {
@@ -120,13 +80,6 @@ void Form1::Command2_Click() {
     }
     Label1.SetCaption("Some QLR Files Could Not Be Erased !");
     services_.windows.MsgBox(ListAtMost(failed), kTitle, kMbOk | kMbIconError);
-}
-
-void Form1::Delete(const std::string& path, std::vector<std::string>& failed) {
-    const Status status = services_.files.RemoveFile(path);
-    if (NothingThere(status)) return;
-    if (services_.log) services_.log->Step(Join({"Delete ", path}), status);
-    if (!status.ok()) failed.push_back(path);
 }
 
 }  // namespace qlr::remover

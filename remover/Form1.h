@@ -1,8 +1,13 @@
 #pragma once
 // The remover's window: the question, the directories it found, and the removal behind "&Yes".
-#include <string>
-#include <vector>
-
+//
+// The controls, by what they are for:
+//   Command1  "&No": ends the program, touching nothing
+//   Command2  "&Yes": runs the removal; then "E&xit", which ends the program
+//   Label1    the question "Remove Quillora ?", then the progress and the outcome
+//   Label2    the player's directory found, or that none was found
+//   Label3    the install directory (the current directory)
+//   wnpdir    hidden holder of the player's directory, where the configuration files are
 #include "common/RunLog.h"
 #include "forms/Controls.h"
 #include "platform/FileSystem.h"
@@ -39,20 +44,10 @@ public:
     void Command2_Click();
 
 private:
-    // Deletes one file; a file that is there and stays there is added to `failed`.
-    void Delete(const std::string& path, std::vector<std::string>& failed);
-
     RemoverServices services_;
 };
 
 // "&Yes" turns into this button once the removal has run.
 inline constexpr const char* kExitCaption = "E&xit";
-
-// The configuration files, in the order of deletion: the five files the installer writes, then
-// their numbered companions 1 to 300.
-std::vector<std::string> ConfigurationFileNames();
-// The program files, in the order of deletion. The remover's own file is not among them.
-inline constexpr const char* kProgramFile = "qlr111.exe";
-inline constexpr const char* kDialogLibrary = "comdlg32.dll";
 
 }  // namespace qlr::remover

@@ -34,15 +34,15 @@ trap 'wine_env_stop; rm -rf "$run_dir"' EXIT
 wine_env_start "$run_dir" >/dev/null 2>&1 || exit 1
 
 echo "== installer start-up"
-wine_env_run 120 "$(find "$build_dir" -name startup_bench.exe | head -1)" 10
+wine_env_run 120 "$build_dir/bench/driven/startup_bench.exe" 10
 echo "== pickers"
-wine_env_run 300 "$(find "$build_dir" -name picker_bench.exe | head -1)" 5
+wine_env_run 300 "$build_dir/bench/driven/picker_bench.exe" 5
 echo "== Pause(1500), three runs"
 for i in 1 2 3; do
-    wine_env_run 30 "$(find "$build_dir" -name pause_bench.exe | head -1)" 1500
+    wine_env_run 30 "$build_dir/bench/pause_bench.exe" 1500
 done
 echo "== removal: 1507 deletion attempts, ten rounds"
-wine_env_run 600 "$(find "$build_dir" -name remover_bench.exe | head -1)" 10
+wine_env_run 600 "$build_dir/bench/driven/remover_bench.exe" 10
 echo "== install of a kit with a 50 MB scheduler file, against a plain copy of the same bytes"
 wine_env_stop
 bash scripts/bench-install.sh -B "$build_dir" 50 11

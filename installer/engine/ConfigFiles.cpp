@@ -2,6 +2,8 @@
 
 #include "common/Paths.h"
 
+#include "platform/WindowsValues.h"
+
 namespace qlr {
 
 namespace {

@@ -27,7 +27,4 @@ private:
     RunLog* log_;
 };
 
-// ERROR_INVALID_PARAMETER of the Windows API: an argument the operation cannot work with.
-inline constexpr std::uint32_t kErrorInvalidParameter = 87;
-
 }  // namespace qlr

@@ -37,40 +37,94 @@ const Copy kPlugins[] = {
 
 class Install {
 public:
+    // The user's two choices are read before the window's fields turn into the progress report.
     Install(const InstallWindow& window, InstallPlatform platform)
-        : window_(window), platform_(platform), failed_(platform.log) {}
+        : window_(window), platform_(platform), installDirectory_(window.Text1.Text()),
+          playlist_(window.Text2.Text()), failed_(platform.log) {}
 
     void Run();
 
 private:
+    using Step = void (Install::*)();
+    static const Step kScript[];
+
     bool FieldsAccepted();
-    void CopyFiles(const Copy* first, const Copy* last, const std::string& sourceBase,
-                   const std::string& targetBase, bool keepNewerVersions);
-    void ShowEnd();
+
+    // What the window shows; these steps change nothing outside it.
+    void ShowStarted();
+    void ShowCopying();
+    void ShowWritingConfiguration();
+    void ShowDone();
+    void ReportFailures();
+
+    // The work. A step that fails is recorded, and the install goes on with the next one.
+    void MakeInstallDirectory();
+    void CopyProgramFiles();
+    void CopySharedFiles();
+    void CopyPlugIns();
+    void WriteConfiguration();
+    void WriteSettings();
+    void CreateDesktopShortcut();
+
+    // The directories the steps work in, each as a base for file names (ending in '\').
+    std::string InstallBase() const { return WithTrailingBackslash(installDirectory_); }
+    std::string SourceBase() const { return WithTrailingBackslash(window_.instfrom.Caption()); }
+    std::string PlayerBase() const { return WithTrailingBackslash(window_.wnpdir.Caption()); }
+
+    void CopyFiles(const Copy* first, const Copy* last, const std::string& targetBase,
+                   bool keepNewerVersions);
 
     const InstallWindow& window_;
     InstallPlatform platform_;
+    const std::string installDirectory_;
+    const std::string playlist_;
     FailedSteps failed_;
+};
+
+// The install, one step a line, in this order. A new step is a member function above and its
+// line here.
+const Install::Step Install::kScript[] = {
+    &Install::ShowStarted,
+    &Install::MakeInstallDirectory,
+    &Install::ShowCopying,
+    &Install::CopyProgramFiles,
+    &Install::CopySharedFiles,
+    &Install::CopyPlugIns,
+    &Install::ShowWritingConfiguration,
+    &Install::WriteConfiguration,
+    &Install::WriteSettings,
+    &Install::CreateDesktopShortcut,
+    &Install::ShowDone,
+    &Install::ReportFailures,
 };
 
 void Install::Run() {
     if (window_.Command1.Caption() == kExitCaption) window_.windows.EndProgram();
     if (!FieldsAccepted()) return;
+    for (Step step : kScript) (this->*step)();
+}
 
+bool Install::FieldsAccepted() {
+    if (playlist_.size() < kShortestPlaylist) {
+        window_.windows.MsgBox(kNoDefaultListText, kNoDefaultListTitle, kMbOk | kMbIconError);
+        return false;
+    }
+    if (installDirectory_.size() < kShortestDirectory) {
+        window_.windows.MsgBox("You Must Specify A Directory To Install In !", kInstallerTitle,
+                               kMbOk | kMbIconError);
+        return false;
+    }
+    return true;
+}
+
+// The fields take no more input, and the button no second click.
+void Install::ShowStarted() {
     window_.Text1.SetReadOnly(true);
     window_.Text2.SetReadOnly(true);
-    const std::string savedPlaylist = window_.Text2.Text();
-
-    // From here on a step that fails is recorded and the install goes on with the next one.
     window_.Command1.SetEnabled(false);
-    const std::string installDirectory = window_.Text1.Text();
-    Status made = platform_.files.MakeDirectory(installDirectory);
-    // An install over an earlier one finds its directory in place: nothing failed.
-    if (!made.ok() && platform_.files.IsDirectory(installDirectory)) made = Status::Ok();
-    failed_.Check(made, "Make directory " + installDirectory);
-    std::string targetBase = WithTrailingBackslash(installDirectory);
-    const std::string sourceBase = WithTrailingBackslash(window_.instfrom.Caption());
+}
 
+void Install::ShowCopying() {
     window_.Label4.SetCaption("Status :");
     window_.Text1.SetText("Installing ...");
     window_.Text2.SetText("[Copying Files]");
@@ -78,72 +132,11 @@ void Install::Run() {
     window_.Command4.SetEnabled(false);
     window_.Command3.SetEnabled(false);
     window_.Pause(1500);  // lets the window paint the new texts
-
-    const std::string installBase = targetBase;
-    CopyFiles(std::begin(kProgramFiles), std::end(kProgramFiles), sourceBase, targetBase, false);
-
-    // Without a System directory the shared files go into the install directory.
-    std::string systemDirectory;
-    if (failed_.Check(GetSystemDir(platform_.ini, systemDirectory), "Find the System directory"))
-        targetBase = WithTrailingBackslash(systemDirectory);
-    // Shared system files: a newer version already in place is kept.
-    CopyFiles(std::begin(kSystemFiles), std::end(kSystemFiles), sourceBase, targetBase, true);
-
-    targetBase = WithTrailingBackslash(window_.wnpdir.Caption());
-    CopyFiles(std::begin(kPlugins), std::end(kPlugins), sourceBase, targetBase, false);
-
-    window_.Text2.SetText("[Writing Program Configuration]");
-    WriteConfigFiles(platform_.files, targetBase, savedPlaylist, failed_);
-    WriteWinampSettings(platform_.ini, targetBase + "winamp.ini", failed_);
-
-    // The desktop shortcut: the scheduler runs in the player's directory, as the window holds it.
-    // Without the program at its target the shortcut would lead nowhere: it is not made.
-    std::string linkPath = "Quillora on the desktop";
-    if (!platform_.files.IsFile(installBase + "qlr111.exe")) {
-        failed_.Skip("Create shortcut " + linkPath, "the program was not installed");
-    } else {
-        Status linked = CreateLink({platform_.shell, platform_.files}, 0, "Quillora",
-                                   installBase + "qlr111.exe", "CTRL+SHIFT+W",
-                                   installBase + "qlr111.exe,0", window_.wnpdir.Caption(), "",
-                                   1, &linkPath);
-        failed_.Check(linked, "Create shortcut " + linkPath);
-    }
-
-    ShowEnd();
 }
 
-bool Install::FieldsAccepted() {
-    if (window_.Text2.Text().size() < kShortestPlaylist) {
-        window_.windows.MsgBox(kNoDefaultListText, kNoDefaultListTitle, kMbOk | kMbIconError);
-        return false;
-    }
-    if (window_.Text1.Text().size() < kShortestDirectory) {
-        window_.windows.MsgBox("You Must Specify A Directory To Install In !", kInstallerTitle,
-                     kMbOk | kMbIconError);
-        return false;
-    }
-    return true;
-}
+void Install::ShowWritingConfiguration() { window_.Text2.SetText("[Writing Program Configuration]"); }
 
-void Install::CopyFiles(const Copy* first, const Copy* last, const std::string& sourceBase,
-                        const std::string& targetBase, bool keepNewerVersions) {
-    FileSystem& files = platform_.files;
-    for (const Copy* copy = first; copy != last; ++copy) {
-        const std::string source = sourceBase + copy->source;
-        const std::string target = targetBase + copy->target;
-        if (keepNewerVersions) {
-            std::optional<FileVersion> present = files.VersionOf(target);
-            std::optional<FileVersion> shipped = files.VersionOf(source);
-            if (present && shipped && *shipped < *present) {
-                failed_.Check(Status::Ok(), Join({"Keep the newer version in place at ", target}));
-                continue;
-            }
-        }
-        failed_.Check(files.CopyReplacing(source, target), Join({"Copy ", copy->source, " to ", target}));
-    }
-}
-
-void Install::ShowEnd() {
+void Install::ShowDone() {
     const std::size_t failures = failed_.Count();
     if (failures == 0) {
         window_.Text1.SetText("Quillora Installed !");
@@ -158,9 +151,79 @@ void Install::ShowEnd() {
     window_.Command2.SetCaption("Done Installing");
     window_.Command1.SetCaption(kExitCaption);
     window_.Command1.SetEnabled(true);
-    // The window is in its Done state behind the report.
-    if (failures != 0)
+}
+
+// The window is in its Done state behind the report.
+void Install::ReportFailures() {
+    if (failed_.Count() != 0)
         window_.windows.MsgBox(ListAtMost(failed_.Lines()), kInstallerTitle, kMbOk | kMbIconError);
+}
+
+void Install::MakeInstallDirectory() {
+    Status made = platform_.files.MakeDirectory(installDirectory_);
+    // An install over an earlier one finds its directory in place: nothing failed.
+    if (!made.ok() && platform_.files.IsDirectory(installDirectory_)) made = Status::Ok();
+    failed_.Check(made, "Make directory " + installDirectory_);
+}
+
+void Install::CopyProgramFiles() {
+    CopyFiles(std::begin(kProgramFiles), std::end(kProgramFiles), InstallBase(), false);
+}
+
+// Shared system files go into the System directory, or, without one, into the install directory.
+// A newer version already in place is kept.
+void Install::CopySharedFiles() {
+    std::string systemDirectory;
+    const bool found = failed_.Check(GetSystemDir(platform_.ini, systemDirectory), "Find the System directory");
+    CopyFiles(std::begin(kSystemFiles), std::end(kSystemFiles),
+              found ? WithTrailingBackslash(systemDirectory) : InstallBase(), true);
+}
+
+void Install::CopyPlugIns() {
+    CopyFiles(std::begin(kPlugins), std::end(kPlugins), PlayerBase(), false);
+}
+
+void Install::WriteConfiguration() {
+    WriteConfigFiles(platform_.files, PlayerBase(), playlist_, failed_);
+}
+
+void Install::WriteSettings() {
+    WriteWinampSettings(platform_.ini, PlayerBase() + "winamp.ini", failed_);
+}
+
+// The scheduler runs in the player's directory, as the window holds it. Without the program at
+// its target the shortcut would lead nowhere: it is not made.
+void Install::CreateDesktopShortcut() {
+    const std::string program = InstallBase() + "qlr111.exe";
+    std::string linkPath = "Quillora on the desktop";
+    if (!platform_.files.IsFile(program)) {
+        failed_.Skip("Create shortcut " + linkPath, "the program was not installed");
+        return;
+    }
+    const Status linked = CreateLink({platform_.shell, platform_.files}, kLinkOnDesktop, "Quillora",
+                                     program, "CTRL+SHIFT+W", program + ",0", window_.wnpdir.Caption(),
+                                     kNoSubFolder, kShowNormal, &linkPath);
+    failed_.Check(linked, "Create shortcut " + linkPath);
+}
+
+void Install::CopyFiles(const Copy* first, const Copy* last, const std::string& targetBase,
+                        bool keepNewerVersions) {
+    FileSystem& files = platform_.files;
+    const std::string sourceBase = SourceBase();
+    for (const Copy* copy = first; copy != last; ++copy) {
+        const std::string source = sourceBase + copy->source;
+        const std::string target = targetBase + copy->target;
+        if (keepNewerVersions) {
+            std::optional<FileVersion> present = files.VersionOf(target);
+            std::optional<FileVersion> shipped = files.VersionOf(source);
+            if (present && shipped && *shipped < *present) {
+                failed_.Check(Status::Ok(), Join({"Keep the newer version in place at ", target}));
+                continue;
+            }
+        }
+        failed_.Check(files.CopyReplacing(source, target),
+                      Join({"Copy ", copy->source, " to ", target}));
+    }
 }
 
 }  // namespace

@@ -5,18 +5,37 @@
 // runs the same whether a real window or a recording view shows them.
 #include <functional>
 #include <string>
+#include <utility>
 
 #include "common/RunLog.h"
 #include "forms/Controls.h"
 #include "platform/FileSystem.h"
 #include "platform/IniFilez.h"
+#include "platform/Registry.h"
 #include "platform/Shell.h"
 #include "platform/WindowSystem.h"
 
 namespace qlr {
 
-// The main window's controls the install works with, by their names there, and its pause.
+// The main window's controls the install works with, by their names there (installer/ui/Installer.h
+// says what each is for), and its pause. It is built from the window itself, each control taken
+// by its own name, so no control can be wired to another's place.
 struct InstallWindow {
+    template <class Form>
+    InstallWindow(Form& form, WindowSystem& windows, std::function<void(double milliseconds)> pause)
+        : Text1(form.Text1),
+          Text2(form.Text2),
+          Label4(form.Label4),
+          Label5(form.Label5),
+          instfrom(form.instfrom),
+          wnpdir(form.wnpdir),
+          Command1(form.Command1),
+          Command2(form.Command2),
+          Command3(form.Command3),
+          Command4(form.Command4),
+          windows(windows),
+          Pause(std::move(pause)) {}
+
     forms::TextBox& Text1;
     forms::TextBox& Text2;
     forms::Label& Label4;
@@ -32,10 +51,12 @@ struct InstallWindow {
     std::function<void(double milliseconds)> Pause;
 };
 
+// The platform services the install steps work with.
 struct InstallPlatform {
     FileSystem& files;
     IniFilez& ini;
     Shell& shell;
+    Registry& registry;
     RunLog* log = nullptr;  // a run started with switches logs every step here
 };
 

@@ -3,17 +3,14 @@
 #include <cctype>
 #include <vector>
 
+#include "common/LetterCase.h"
+#include "common/Numbers.h"
 #include "common/Paths.h"
-#include "installer/engine/FailedSteps.h"
+#include "platform/WindowsValues.h"
 
 namespace qlr {
 
 namespace {
-
-std::string Upper(std::string text) {
-    for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return text;
-}
 
 std::vector<std::string> Split(const std::string& text, char separator) {
     std::vector<std::string> parts;
@@ -26,33 +23,26 @@ std::vector<std::string> Split(const std::string& text, char separator) {
     }
 }
 
-bool AllDigits(const std::string& text) {
-    if (text.empty()) return false;
-    for (char c : text)
-        if (!std::isdigit(static_cast<unsigned char>(c))) return false;
-    return true;
-}
-
-// Virtual-key codes of the Windows API for one key name (upper case).
+// The virtual-key code for one key name (upper case).
 std::optional<std::uint8_t> VirtualKey(const std::string& name) {
     if (name.size() == 1 && (std::isupper(static_cast<unsigned char>(name[0])) ||
                              std::isdigit(static_cast<unsigned char>(name[0]))))
         return static_cast<std::uint8_t>(name[0]);  // 'A'..'Z' and '0'..'9' are their own codes
-    if (name.size() >= 2 && name.size() <= 3 && name[0] == 'F' && AllDigits(name.substr(1))) {
-        int n = std::stoi(name.substr(1));
-        if (n >= 1 && n <= 24) return static_cast<std::uint8_t>(0x70 + n - 1);  // VK_F1..VK_F24
-        return std::nullopt;
-    }
+    if (name.size() >= 2 && name.size() <= 3 && name[0] == 'F')
+        if (std::optional<unsigned> n = DecimalNumber<unsigned>(std::string_view(name).substr(1))) {
+            if (*n >= 1 && *n <= 24) return static_cast<std::uint8_t>(kVkF1 + *n - 1);
+            return std::nullopt;
+        }
     static const struct {
         const char* name;
         std::uint8_t code;
     } kNamed[] = {
-        {"BACKSPACE", 0x08}, {"BACK", 0x08},   {"TAB", 0x09},      {"ENTER", 0x0D},
-        {"RETURN", 0x0D},    {"PAUSE", 0x13},  {"ESC", 0x1B},      {"ESCAPE", 0x1B},
-        {"SPACE", 0x20},     {"PAGEUP", 0x21}, {"PRIOR", 0x21},    {"PAGEDOWN", 0x22},
-        {"NEXT", 0x22},      {"END", 0x23},    {"HOME", 0x24},     {"LEFT", 0x25},
-        {"UP", 0x26},        {"RIGHT", 0x27},  {"DOWN", 0x28},     {"INSERT", 0x2D},
-        {"DELETE", 0x2E},    {"DEL", 0x2E},
+        {"BACKSPACE", kVkBack}, {"BACK", kVkBack},     {"TAB", kVkTab},       {"ENTER", kVkReturn},
+        {"RETURN", kVkReturn},  {"PAUSE", kVkPause},   {"ESC", kVkEscape},    {"ESCAPE", kVkEscape},
+        {"SPACE", kVkSpace},    {"PAGEUP", kVkPrior},  {"PRIOR", kVkPrior},   {"PAGEDOWN", kVkNext},
+        {"NEXT", kVkNext},      {"END", kVkEnd},       {"HOME", kVkHome},     {"LEFT", kVkLeft},
+        {"UP", kVkUp},          {"RIGHT", kVkRight},   {"DOWN", kVkDown},     {"INSERT", kVkInsert},
+        {"DELETE", kVkDelete},  {"DEL", kVkDelete},
     };
     for (const auto& key : kNamed)
         if (name == key.name) return key.code;
@@ -63,13 +53,13 @@ std::optional<std::uint8_t> VirtualKey(const std::string& name) {
 
 std::optional<std::uint16_t> ParseHotKey(const std::string& text) {
     if (text.empty()) return 0;
-    std::vector<std::string> parts = Split(Upper(text), '+');
+    std::vector<std::string> parts = Split(UpperCase(text), '+');
     std::uint16_t modifiers = 0;
     for (std::size_t i = 0; i + 1 < parts.size(); ++i) {
-        if (parts[i] == "ALT") modifiers |= kHotKeyAlt;
-        else if (parts[i] == "CTRL") modifiers |= kHotKeyControl;
-        else if (parts[i] == "SHIFT") modifiers |= kHotKeyShift;
-        else if (parts[i] == "EXT") modifiers |= kHotKeyExt;
+        if (parts[i] == "ALT") modifiers |= kHotkeyfAlt;
+        else if (parts[i] == "CTRL") modifiers |= kHotkeyfControl;
+        else if (parts[i] == "SHIFT") modifiers |= kHotkeyfShift;
+        else if (parts[i] == "EXT") modifiers |= kHotkeyfExt;
         else return std::nullopt;
     }
     std::optional<std::uint8_t> key = VirtualKey(parts.back());
@@ -78,25 +68,23 @@ std::optional<std::uint16_t> ParseHotKey(const std::string& text) {
 }
 
 IconLocation ParseIconLocation(const std::string& text) {
-    std::size_t comma = text.rfind(',');
+    const std::size_t comma = text.rfind(',');
     if (comma != std::string::npos) {
-        std::string number = text.substr(comma + 1);
-        bool negative = !number.empty() && number[0] == '-';
-        std::string digits = negative ? number.substr(1) : number;
-        if (AllDigits(digits) && digits.size() <= 9) {
-            int index = std::stoi(digits);
-            return {text.substr(0, comma), negative ? -index : index};
-        }
+        const std::string_view number = std::string_view(text).substr(comma + 1);
+        // At most nine digits, with or without a '-' before them.
+        const std::size_t digits = number.size() - (!number.empty() && number[0] == '-');
+        if (std::optional<int> index = DecimalNumber<int>(number); index && digits <= 9)
+            return {text.substr(0, comma), *index};
     }
     return {text, 0};
 }
 
 std::optional<SpecialFolder> SpecialFolderOf(std::int32_t dest) {
     switch (dest) {
-        case 0: return SpecialFolder::Desktop;
-        case 1: return SpecialFolder::Programs;
-        case 2: return SpecialFolder::StartMenu;
-        case 3: return SpecialFolder::StartUp;
+        case kLinkOnDesktop: return SpecialFolder::Desktop;
+        case kLinkInProgramsMenu: return SpecialFolder::Programs;
+        case kLinkInStartMenu: return SpecialFolder::StartMenu;
+        case kLinkInStartUp: return SpecialFolder::StartUp;
         default: return std::nullopt;
     }
 }

@@ -7,20 +7,14 @@
 
 #include "platform/FileSystem.h"
 #include "platform/Shell.h"
+#include "platform/WindowsValues.h"
 
 namespace qlr {
 
-// Modifier bits of a shortcut's hot key word (HOTKEYF_* of the Windows API), in its high byte.
-enum : std::uint16_t {
-    kHotKeyShift = 0x01,
-    kHotKeyControl = 0x02,
-    kHotKeyAlt = 0x04,
-    kHotKeyExt = 0x08,
-};
-
 // The hot key word for a combination such as "CTRL+SHIFT+W": modifiers ALT, CTRL, SHIFT and EXT
 // (any order, any letter case) joined by '+' before one key: a letter, a digit, F1 to F24, or a
-// named key (Home, End, PageUp, Space, ...). "" is no hot key (0). Anything else: no value.
+// named key (Home, End, PageUp, Space, ...): the key's virtual-key code in the low byte, the
+// modifiers' kHotkeyf... bits in the high byte. "" is no hot key (0). Anything else: no value.
 std::optional<std::uint16_t> ParseHotKey(const std::string& text);
 
 struct IconLocation {
@@ -32,7 +26,19 @@ struct IconLocation {
 // text is the path and the index is 0.
 IconLocation ParseIconLocation(const std::string& text);
 
-// The folders `dest` names, in the order of its codes 0 to 3.
+// The special folders a shortcut can be created in: CreateLink's `dest` codes.
+enum : std::int32_t {
+    kLinkOnDesktop = 0,
+    kLinkInProgramsMenu = 1,
+    kLinkInStartMenu = 2,
+    kLinkInStartUp = 3,
+};
+// CreateLink's sub-folder for a shortcut placed in the special folder itself.
+inline constexpr const char* kNoSubFolder = "";
+// CreateLink's window style for a program that starts in a normal window (SW_SHOWNORMAL).
+inline constexpr std::int16_t kShowNormal = kSwShowNormal;
+
+// The folder a `dest` code names.
 std::optional<SpecialFolder> SpecialFolderOf(std::int32_t dest);
 
 struct ShellServices {
@@ -40,10 +46,10 @@ struct ShellServices {
     FileSystem& files;
 };
 
-// Creates (or replaces) the shortcut sName.lnk in the special folder `dest` (0 desktop, 1 programs
-// menu, 2 Start menu, 3 start-up folder), inside its sub-folder sSubFolder unless that is "". The
-// sub-folder is made first, and a failure to make it (it exists already) is ignored: a missing
-// folder shows when the shortcut is saved. sName is also the shortcut's description. When the
+// Creates (or replaces) the shortcut sName.lnk in the special folder `dest` (kLinkOnDesktop, ...),
+// inside its sub-folder sSubFolder unless that is kNoSubFolder (""). The sub-folder is made first,
+// and a failure to make it (it exists already) is ignored: a missing folder shows when the
+// shortcut is saved. sName is also the shortcut's description. When the
 // folder is known, linkPath receives the path of the shortcut file.
 Status CreateLink(ShellServices services, std::int32_t dest, const std::string& sName,
                   const std::string& sPath, const std::string& HotKey, const std::string& sIcon,

@@ -1,6 +1,6 @@
 #include "installer/engine/SystemDirs.h"
 
-#include "installer/engine/FailedSteps.h"
+#include "platform/WindowsValues.h"
 
 namespace qlr {
 

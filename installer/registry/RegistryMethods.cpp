@@ -1,5 +1,7 @@
 #include "installer/registry/RegistryMethods.h"
 
+#include "common/Numbers.h"
+
 namespace qlr {
 
 namespace {
@@ -45,21 +47,12 @@ std::string ReadRegistry(const Registry& registry, std::uint32_t root, const std
 }
 
 std::int32_t DwordOfText(const std::string& text) {
-    std::size_t first = text.find_first_not_of(' ');
+    const std::size_t first = text.find_first_not_of(' ');
     if (first == std::string::npos) return 0;
-    const std::size_t end = text.find_last_not_of(' ') + 1;
-    const bool negative = text[first] == '-';
-    if (text[first] == '-' || text[first] == '+') ++first;
-    if (first == end) return 0;
-    std::int64_t number = 0;
-    for (std::size_t i = first; i < end; ++i) {
-        if (text[i] < '0' || text[i] > '9') return 0;
-        number = number * 10 + (text[i] - '0');
-        if (number > 2147483648LL) return 0;  // out of range whatever follows
-    }
-    if (negative) number = -number;
-    if (number > 2147483647LL) return 0;
-    return static_cast<std::int32_t>(number);
+    std::string_view number = std::string_view(text).substr(first, text.find_last_not_of(' ') + 1 - first);
+    // A '+' may stand where a '-' may, before the digits.
+    if (number.size() > 1 && number[0] == '+' && number[1] != '-') number.remove_prefix(1);
+    return DecimalNumber<std::int32_t>(number).value_or(0);
 }
 
 void WriteRegistry(Registry& registry, std::uint32_t root, const std::string& keyPath,

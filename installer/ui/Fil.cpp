@@ -3,7 +3,6 @@
 #include "common/Paths.h"
 #include "forms/Geometry.h"
 #include "installer/engine/InstallSequence.h"
-#include "installer/ui/DriveChange.h"
 #include "installer/ui/InstallerIds.h"
 
 namespace qlr {
@@ -22,18 +21,16 @@ constexpr std::size_t kShortestPath = 8;
 
 }  // namespace
 
-Fil::Fil(WindowSystem& windows, const FileSystem& files, forms::TextBox& defaultPlaylist)
-    : Form(ids::kTitle, 570, 256),
-      Drive1("Drive1", ids::Drive1, FromTwips(60, 2940, 4335, 315), files),
-      Dir1("Dir1", ids::Dir1, FromTwips(4425, 465, 4065, 2790), files),
+Fil::Fil(WindowSystem& windows, const FileSystem& files)
+    : DirectoryBrowser(ids::kTitle, 570, 256, windows, files,
+                       {ids::Drive1, FromTwips(60, 2940, 4335, 315)},
+                       {ids::Dir1, FromTwips(4425, 465, 4065, 2790)},
+                       {ids::Command1, FromTwips(6600, 3360, 1905, 390)},
+                       {ids::Command2, FromTwips(4425, 3360, 1830, 390)}),
       File1("File1", ids::File1, FromTwips(60, 480, 4320, 2430), files),
       Text1("Text1", ids::Text1, FromTwips(75, 75, 8415, 300)),
-      Command1("Command1", ids::Command1, FromTwips(6600, 3360, 1905, 390), "&OK"),
-      Command2("Command2", ids::Command2, FromTwips(4425, 3360, 1830, 390), "&Cancel"),
       Label1("Label1", ids::Label1, FromTwips(75, 3555, 2085, 270), "Select Your Default Playlist :"),
-      Text2("Text2", ids::Text2, FromTwips(2100, 3450, 1710, 285), "*.m3u; *.pls"),
-      windows_(windows),
-      defaultPlaylist_(defaultPlaylist) {
+      Text2("Text2", ids::Text2, FromTwips(2100, 3450, 1710, 285), "*.m3u; *.pls") {
     placement = forms::Placement::CenterOwner;
     for (forms::Control* control : std::initializer_list<forms::Control*>{&Drive1, &Dir1, &Text1, &Text2}) {
         control->background = kGrey;
@@ -43,27 +40,18 @@ Fil::Fil(WindowSystem& windows, const FileSystem& files, forms::TextBox& default
     File1.foreground = Color::System(forms::kColorMenu);
     Label1.foreground = Color::System(forms::kColorHighlightText);
     Text1.SetReadOnly(true);
-    Text2.font = {"MS Sans Serif", 8.25, true, forms::kCharsetEastEurope};
-    Command1.isDefault = true;
-    Command2.isCancel = true;
+    Text2.font = {"MS Sans Serif", 8.25, true, forms::kEastEuropeCharset};
 
     Text2.onChange = [this] { Text2_Change(); };
-    Drive1.onChange = [this] { Drive1_Change(); };
-    Dir1.onChange = [this] { Dir1_Change(); };
     File1.onClick = [this] { File1_Click(); };
     File1.onDblClick = [this] { File1_DblClick(); };
-    Command1.onClick = [this] { Command1_Click(); };
-    Command2.onClick = [this] { Command2_Click(); };
 
     Add({&Drive1, &Dir1, &File1, &Text1, &Command1, &Command2, &Label1, &Text2});
-    Form_Load();  // creating the window runs its start-up
 }
 
 void Fil::Form_Load() { File1.SetPattern(Text2.Text()); }
 
 void Fil::Text2_Change() { File1.SetPattern(Text2.Text()); }
-
-void Fil::Drive1_Change() { DriveChange(Drive1, Dir1, windows_); }
 
 void Fil::Dir1_Change() { File1.SetPath(Dir1.Path()); }
 
@@ -71,7 +59,7 @@ void Fil::File1_Click() { Text1.SetText(WithTrailingBackslash(Dir1.Path()) + Fil
 
 void Fil::File1_DblClick() {
     File1_Click();
-    WriteBackAndClose();
+    CloseWith(Text1.Text());
 }
 
 void Fil::Command1_Click() {
@@ -79,14 +67,7 @@ void Fil::Command1_Click() {
         windows_.MsgBox(kNoDefaultListText, kNoDefaultListTitle, kMbOk | kMbIconError);
         return;
     }
-    WriteBackAndClose();
-}
-
-void Fil::Command2_Click() { Close(); }
-
-void Fil::WriteBackAndClose() {
-    defaultPlaylist_.SetText(Text1.Text());
-    Close();
+    CloseWith(Text1.Text());
 }
 
 }  // namespace qlr

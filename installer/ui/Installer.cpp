@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "common/Paths.h"
+#include "common/PlayerDetection.h"
 #include "installer/engine/InstallSequence.h"
 #include "installer/registry/RegistryMethods.h"
 #include "installer/ui/Dir.h"
@@ -33,16 +35,17 @@ const char kDescription[] =
     "Tried on Windows 95, 98, ME, NT 4.0, 2000 and XP.\r\n\r\n"
     "Thank you for choosing Quillora!";
 
-// Presets a picker's directory list at the directory and shows the picker modally. A directory
-// that cannot be set gives way to "c:\", once; when even that cannot be set, to the first drive
-// that can be read.
-void Browse(forms::Form& picker, forms::DirList& directories, const forms::DriveList& drives,
-            const std::string& directory, WindowSystem& windows) {
-    if (!directories.SetPath(directory).ok() && !directories.SetPath("c:\\").ok()) {
-        for (const DriveInfo& drive : drives.Drives())
-            if (drive.readable && directories.SetPath(std::string{drive.letter, ':', '\\'}).ok()) break;
+// Opens the picker at the directory, shows it modally and returns the path chosen in it. A
+// directory the picker cannot open at gives way to "c:\", once; when it cannot open there
+// either, to the first drive that can be read.
+std::optional<std::string> Browse(Picker& picker, const std::string& directory,
+                                  const InstallerServices& services) {
+    if (!picker.OpenAt(directory).ok() && !picker.OpenAt("c:\\").ok()) {
+        for (const DriveInfo& drive : services.files.Drives())
+            if (drive.readable && picker.OpenAt(std::string{drive.letter, ':', '\\'}).ok()) break;
     }
-    windows.ShowModal(picker);
+    services.windows.ShowModal(picker);
+    return picker.Chosen();
 }
 
 const std::string kVersionText = "QLR Version : 1.11c Release 4  [20th March 2003]" +
@@ -105,9 +108,11 @@ void Installer::Form_Load() {
     instfrom.SetCaption(services_.files.CurrentDirectory());
 
     // Text1 is the working store of the detection: each result is written there and read back.
+    // "Not Found" names no directory: it names no program and is too short to be cut.
     Text1.SetText(ReadRegistry(services_.registry, kHkeyClassesRoot, kPlayerCommandKey, ""));
-    std::optional<std::string> directory = PlayerDirectory(Text1.Text());
-    if (Text1.Text() == kNotFound || !directory) {
+    const std::optional<std::string> directory =
+        DetectPlayerDirectory(Text1.Text(), services_.registry, services_.files);
+    if (!directory) {
         windows.MsgBox(
             "Winamp Directory Could Not Be Detected. Do You Have Winamp Installed ? If You Do, "
             "Please Install A Newer Version ! (Try Versions Above 1.7)",
@@ -120,12 +125,12 @@ void Installer::Form_Load() {
 }
 
 InstallWindow Installer::InstallControls() {
-    return {Text1,    Text2,    Label4,   Label5,   instfrom,         wnpdir,
-            Command1, Command2, Command3, Command4, services_.windows, [this](double ms) { Pause(ms); }};
+    return InstallWindow(*this, services_.windows, [this](double ms) { Pause(ms); });
 }
 
 void Installer::Command1_Click() {
-    RunInstall(InstallControls(), {services_.files, services_.ini, services_.shell, services_.log});
+    RunInstall(InstallControls(),
+               {services_.files, services_.ini, services_.shell, services_.registry, services_.log});
 }
 
 void Installer::Command2_Click() {
@@ -134,15 +139,17 @@ void Installer::Command2_Click() {
         services_.windows.EndProgram();
 }
 
-// Each opening starts afresh: the picker lives for this click only.
+// Each opening starts afresh: the picker lives for this click only. The box takes the choice.
 void Installer::Command3_Click() {
-    Fil picker(services_.windows, services_.files, Text2);
-    Browse(picker, picker.Dir1, picker.Drive1, wnpdir.Caption(), services_.windows);
+    Fil picker(services_.windows, services_.files);
+    if (std::optional<std::string> playlist = Browse(picker, wnpdir.Caption(), services_))
+        Text2.SetText(*playlist);
 }
 
 void Installer::Command4_Click() {
-    Dir picker(services_.windows, services_.files, Text1);
-    Browse(picker, picker.Dir1, picker.Drive1, wnpdir.Caption(), services_.windows);
+    Dir picker(services_.windows, services_.files, Text1.Text());
+    if (std::optional<std::string> directory = Browse(picker, wnpdir.Caption(), services_))
+        Text1.SetText(*directory);
 }
 
 void Installer::Pause(double milliseconds) {

@@ -1,5 +1,21 @@
 #pragma once
 // The installer's main window: its controls, its start-up and its button procedures.
+//
+// The controls, by what they are for:
+//   Picture1  the artwork
+//   Command1  "&Install QLR": runs the install; then "E&xit", which ends the program
+//   Command2  "&Exit Installer": asks, then ends the program; "Done Installing" after the install
+//   Text1     the install directory; during the install, the status line
+//   Text2     the default playlist; during the install, the details line
+//   Command4  "&Browse" for the install directory: opens the install directory picker (Dir)
+//   Command3  "B&rowse" for the default playlist: opens the playlist picker (Fil)
+//   Label3    the title
+//   Label2    the scheduler's description
+//   Label4    "Install QLR to :", the caption of Text1; "Status :" during the install
+//   Label5    the caption of Text2; "Details :" during the install
+//   Label6    the versions of the scheduler and of the installer
+//   instfrom  hidden holder of the install source directory (where the installer was started)
+//   wnpdir    hidden holder of the player's directory
 #include "forms/Controls.h"
 #include "installer/engine/InstallSequence.h"
 #include "platform/FileSystem.h"

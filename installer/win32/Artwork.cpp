@@ -1,5 +1,6 @@
 #include "installer/win32/Artwork.h"
 
+#include "platform/win32/GdiScope.h"
 #include "platform/win32/Handle.h"
 
 namespace qlr::win32 {
@@ -25,11 +26,10 @@ void Text(HDC dc, const char* text, RECT r, int height, int weight, COLORREF col
     UniqueGdi font(CreateFontA(-height, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                                OUT_TT_PRECIS, CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY,
                                DEFAULT_PITCH | FF_SWISS, "Arial"));
-    HGDIOBJ old = SelectObject(dc, font.get());
+    Selection selected(dc, font.get());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, color);
     DrawTextA(dc, text, -1, &r, DT_CENTER | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
-    SelectObject(dc, old);
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 
 #include "forms/Geometry.h"
 #include "platform/win32/GdiScope.h"
+#include "platform/win32/SystemDll.h"
+#include "platform/win32/WindowClass.h"
 #include "platform/win32/controls/RealiseControl.h"
 
 namespace qlr::win32 {
@@ -14,15 +16,9 @@ const char kFormClass[] = "QuilloraForm";
 const DWORD kFormStyle = WS_POPUP | WS_DLGFRAME | WS_CLIPCHILDREN;
 const DWORD kFormExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 
-template <typename Fn>
-Fn User32Function(const char* name) {
-    return reinterpret_cast<Fn>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), name)));
-}
-
 // The window's DPI where the system tells it per window (Windows 10), else the screen's.
 UINT DpiOf(HWND hwnd) {
-    auto getDpiForWindow = User32Function<UINT(WINAPI*)(HWND)>("GetDpiForWindow");
+    auto getDpiForWindow = SystemFunction<UINT(WINAPI*)(HWND)>("user32.dll", "GetDpiForWindow");
     if (getDpiForWindow && hwnd)
         if (UINT dpi = getDpiForWindow(hwnd)) return dpi;
     WindowDC screen(nullptr);
@@ -31,8 +27,8 @@ UINT DpiOf(HWND hwnd) {
 }
 
 void AdjustForDpi(RECT& rect, UINT dpi) {
-    auto adjust = User32Function<BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT)>(
-        "AdjustWindowRectExForDpi");
+    auto adjust = SystemFunction<BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT)>(
+        "user32.dll", "AdjustWindowRectExForDpi");
     if (!adjust || !adjust(&rect, kFormStyle, FALSE, kFormExStyle, dpi))
         AdjustWindowRectEx(&rect, kFormStyle, FALSE, kFormExStyle);
 }
@@ -56,15 +52,7 @@ FormWindow::FormWindow(forms::Form& form, HINSTANCE instance, ArtworkPainter pai
 FormWindow::~FormWindow() = default;
 
 bool FormWindow::Create() {
-    WNDCLASSEXA frame{};
-    frame.cbSize = sizeof frame;
-    if (!GetClassInfoExA(context_.instance, kFormClass, &frame)) {
-        frame.lpfnWndProc = WindowProc;
-        frame.hInstance = context_.instance;
-        frame.hCursor = LoadCursor(nullptr, IDC_ARROW);
-        frame.lpszClassName = kFormClass;
-        RegisterClassExA(&frame);
-    }
+    if (!RegisterWindowClass(context_.instance, kFormClass, WindowProc).ok()) return false;
     background_.reset(CreateSolidBrush(ColorOf(form_.background, GetSysColor(COLOR_BTNFACE))));
     context_.background = static_cast<HBRUSH>(background_.get());
     HWND owner = owner_;

@@ -21,6 +21,12 @@ public:
     ~Unique() { reset(); }
 
     H get() const { return handle_; }
+    // For a call that hands a new handle back through an out-parameter: the handle held is
+    // closed, and the call writes the new one straight into this owner.
+    H* put() {
+        reset();
+        return &handle_;
+    }
     explicit operator bool() const { return Traits::Valid(handle_); }
     H release() { return std::exchange(handle_, Traits::Invalid()); }
     void reset(H handle = Traits::Invalid()) {

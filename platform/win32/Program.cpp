@@ -7,11 +7,9 @@
 namespace qlr::win32 {
 
 void RestrictDllSearch() {
-    constexpr DWORD kSearchSystem32 = 0x00000800;  // LOAD_LIBRARY_SEARCH_SYSTEM32
-    HMODULE kernel = GetModuleHandleA("kernel32.dll");
-    auto setDefault = reinterpret_cast<BOOL(WINAPI*)(DWORD)>(
-        reinterpret_cast<void*>(GetProcAddress(kernel, "SetDefaultDllDirectories")));
-    if (!setDefault || !setDefault(kSearchSystem32)) {
+    auto setDefault =
+        SystemFunction<BOOL(WINAPI*)(DWORD)>("kernel32.dll", "SetDefaultDllDirectories");
+    if (!setDefault || !setDefault(LOAD_LIBRARY_SEARCH_SYSTEM32)) {
         // Older systems: at least take the current directory out of the search.
         SetDllDirectoryA("");
     }
@@ -27,13 +25,13 @@ void PrepareWindows(HINSTANCE instance, Win32WindowSystem& windows, ArtworkPaint
 }
 
 int RunForm(forms::Form& form, Win32WindowSystem& windows) {
-    std::unique_ptr<FormWindow> window = windows.Realise(form, nullptr);
-    if (!window) return 1;
+    std::unique_ptr<FormWindow> window;
     try {
-        form.Form_Load();
+        window = windows.Open(form, nullptr);
     } catch (...) {
-        return 1;
+        return 1;  // start-up failed
     }
+    if (!window) return 1;
     window->Show();
     return windows.RunEventLoop();
 }

@@ -21,12 +21,12 @@ void RestrictDllSearch();
 void PrepareWindows(HINSTANCE instance, Win32WindowSystem& windows, ArtworkPainter painter,
                     ControlRealiser realise);
 
-// Creates the form's window, runs its start-up, shows it and handles its events until the program
-// ends. Returns the process's exit code.
+// Runs the form's start-up, creates its window, shows it and handles its events until the
+// program ends. Returns the process's exit code.
 int RunForm(forms::Form& form, Win32WindowSystem& windows);
 
-// The form's window for a silent run: shown, and taking no input. Null when the system refuses
-// it; the run then goes on without a window.
+// The window of a form whose start-up an unattended run has run: shown, and taking no input.
+// Null when the system refuses it; the run then goes on without a window.
 std::unique_ptr<FormWindow> ShowWithoutInput(forms::Form& form, Win32WindowSystem& windows);
 
 }  // namespace qlr::win32

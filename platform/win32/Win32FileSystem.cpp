@@ -4,13 +4,11 @@
 
 #include "platform/win32/Handle.h"
 #include "platform/win32/SystemDll.h"
+#include "platform/win32/Win32Status.h"
 
 namespace qlr::win32 {
 
 namespace {
-
-Status LastError() { return Status::Fail(GetLastError()); }
-Status StatusOf(BOOL ok) { return ok ? Status::Ok() : LastError(); }
 
 DWORD Attributes(const std::string& path) { return GetFileAttributesA(path.c_str()); }
 
@@ -59,24 +57,64 @@ DriveType TypeOf(UINT type) {
     }
 }
 
-// Opens a listing of the directory. Where the system has them (Windows 7 on), the basic entry
-// data without short names and larger transfers make long listings much faster.
-UniqueFind OpenListing(const std::string& directory, WIN32_FIND_DATAA& entry) {
-    std::string pattern = directory;
-    if (pattern.empty() || pattern.back() != '\\') pattern += '\\';
-    pattern += '*';
-    UniqueFind find(FindFirstFileExA(pattern.c_str(), FindExInfoBasic, &entry,
-                                     FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH));
+// Writes a wide name in the ANSI code page; false when the code page lacks one of its characters
+// (written as '?' then). The ANSI functions would give the nearest look-alike instead ("l" for
+// "\u0142") or '?', a name that opens another file or none, so every character must fit exactly.
+// UTF-8 writes every character, and takes neither the flag nor the report of a lacking one.
+bool WriteAnsi(const wchar_t* wide, bool utf8, std::string& text) {
+    char buffer[4 * MAX_PATH];  // a name of MAX_PATH characters at up to four bytes each
+    BOOL lacking = FALSE;
+    const int length = WideCharToMultiByte(CP_ACP, utf8 ? WC_ERR_INVALID_CHARS : WC_NO_BEST_FIT_CHARS,
+                                           wide, -1, buffer, sizeof buffer, nullptr, utf8 ? nullptr : &lacking);
+    text.assign(buffer, length > 0 ? std::size_t(length) - 1 : 0);
+    return length > 0 && !lacking;
+}
+
+// A directory's path in its wide form, which names every entry as it is, followed by a '\', after
+// which a name of its entries is put.
+struct WidePath {
+    wchar_t text[2 * MAX_PATH + 2];
+    int length = 0;  // the directory and its '\'
+
+    const wchar_t* With(const wchar_t* name) {
+        lstrcpynW(text + length, name, MAX_PATH + 1);
+        return text;
+    }
+};
+
+// The short (8.3) name the file system keeps for the entry of the directory, as the code page
+// writes it; "" when the code page cannot write it either, or the entry has none (its own name
+// comes back then).
+std::string ShortName(WidePath& directory, const wchar_t* name, bool utf8) {
+    wchar_t path[MAX_PATH];
+    const DWORD length = GetShortPathNameW(directory.With(name), path, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) return {};
+    const wchar_t* last = path + length;  // the last name of the path: the entry's
+    while (last > path && last[-1] != L'\\') --last;
+    std::string text;
+    return WriteAnsi(last, utf8, text) ? text : std::string();
+}
+
+// Opens a listing of the directory, in the wide form; `path` receives the directory's. Where the
+// system has them (Windows 7 on), the basic entry data without short names and larger transfers
+// make long listings much faster.
+UniqueFind OpenListing(const std::string& directory, WidePath& path, WIN32_FIND_DATAW& entry) {
+    path.length = directory.empty() ? 0 : MultiByteToWideChar(CP_ACP, 0, directory.data(), int(directory.size()),
+                                                              path.text, MAX_PATH);
+    if (path.length == 0 && !directory.empty()) return UniqueFind();  // longer than a path can be
+    if (path.length == 0 || path.text[path.length - 1] != L'\\') path.text[path.length++] = L'\\';
+    UniqueFind find(FindFirstFileExW(path.With(L"*"), FindExInfoBasic, &entry, FindExSearchNameMatch,
+                                     nullptr, FIND_FIRST_EX_LARGE_FETCH));
     if (!find && GetLastError() == ERROR_INVALID_PARAMETER)
-        find.reset(FindFirstFileExA(pattern.c_str(), FindExInfoStandard, &entry,
-                                    FindExSearchNameMatch, nullptr, 0));
+        find.reset(FindFirstFileExW(path.text, FindExInfoStandard, &entry, FindExSearchNameMatch, nullptr, 0));
     return find;
 }
 
 // A directory can be read when its listing opens; a root without any entry counts as read.
 Status Readable(const std::string& directory) {
-    WIN32_FIND_DATAA entry;
-    if (OpenListing(directory, entry) || GetLastError() == ERROR_FILE_NOT_FOUND) return Status::Ok();
+    WidePath path;
+    WIN32_FIND_DATAW entry;
+    if (OpenListing(directory, path, entry) || GetLastError() == ERROR_FILE_NOT_FOUND) return Status::Ok();
     return LastError();
 }
 
@@ -202,18 +240,26 @@ Result<std::vector<DirectoryEntry>> Win32FileSystem::ListDirectory(const std::st
             result.value = std::move(*kept);
             return result;
         }
-    WIN32_FIND_DATAA entry;
-    UniqueFind find = OpenListing(directory, entry);
+    // Listed in the wide form, so that an entry whose name the code page cannot write is known as
+    // such and can be given its short name.
+    WidePath path;
+    WIN32_FIND_DATAW entry;
+    UniqueFind find = OpenListing(directory, path, entry);
     if (!find) {
         // A root without any entry has not even "." and "..": it is empty, not unreadable.
         if (GetLastError() != ERROR_FILE_NOT_FOUND) result.status = LastError();
         return result;
     }
+    const bool utf8 = GetACP() == CP_UTF8;
     do {
-        const char* name = entry.cFileName;
-        if (name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0'))) continue;
-        result.value.push_back({name, entry.dwFileAttributes});
-    } while (FindNextFileA(find.get(), &entry));
+        const wchar_t* name = entry.cFileName;
+        if (name[0] == L'.' && (name[1] == L'\0' || (name[1] == L'.' && name[2] == L'\0'))) continue;
+        DirectoryEntry listed;
+        listed.attributes = entry.dwFileAttributes;
+        listed.nameFits = WriteAnsi(name, utf8, listed.name);
+        if (!listed.nameFits) listed.shortName = ShortName(path, name, utf8);
+        result.value.push_back(std::move(listed));
+    } while (FindNextFileW(find.get(), &entry));
     if (GetLastError() != ERROR_NO_MORE_FILES) {
         result.status = LastError();
         result.value.clear();

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "platform/win32/Win32Status.h"
+
 namespace qlr::win32 {
 
 namespace {
@@ -16,9 +18,16 @@ void PutDirectory(std::string& buffer, const char* directory) {
 
 Status Win32IniFilez::WritePrivateProfileStringA(const std::string& section, const std::string& key,
                                                  const std::string& value, const std::string& file) {
-    if (::WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), file.c_str()))
-        return Status::Ok();
-    return Status::Fail(GetLastError());
+    return StatusOf(::WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), file.c_str()));
+}
+
+std::string Win32IniFilez::GetPrivateProfileStringA(const std::string& section, const std::string& key,
+                                                    const std::string& defaultValue,
+                                                    const std::string& file) {
+    char value[32767];  // a longer value comes back cut: no path is that long
+    const DWORD length = ::GetPrivateProfileStringA(section.c_str(), key.c_str(), defaultValue.c_str(),
+                                                    value, sizeof value, file.c_str());
+    return std::string(value, length);
 }
 
 void Win32IniFilez::GetSystemDirectoryA(std::string& buffer) {

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "platform/win32/Handle.h"
+#include "platform/win32/Win32Status.h"
 
 namespace qlr::win32 {
 
@@ -11,10 +12,6 @@ namespace {
 // A predefined root key from its 32-bit number; on 64-bit Windows the handle is sign-extended.
 HKEY RootKey(std::uint32_t root) {
     return reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(static_cast<LONG>(root)));
-}
-
-Status Result(LONG code) {
-    return code == ERROR_SUCCESS ? Status::Ok() : Status::Fail(static_cast<std::uint32_t>(code));
 }
 
 // The ANSI functions take zero-terminated names: a name with a NUL inside would reach them cut
@@ -26,10 +23,7 @@ Status Passable(const std::string& subKey, const std::string& valueName = "") {
 }
 
 Status Open(std::uint32_t root, const std::string& subKey, REGSAM access, UniqueKey& key) {
-    HKEY opened = nullptr;
-    const LONG code = RegOpenKeyExA(RootKey(root), subKey.c_str(), 0, access, &opened);
-    if (code == ERROR_SUCCESS) key.reset(opened);
-    return Result(code);
+    return FromErrorCode(RegOpenKeyExA(RootKey(root), subKey.c_str(), 0, access, key.put()));
 }
 
 // A buffer the API may fill with `capacity` units; never empty, so its address is always valid.
@@ -37,18 +31,20 @@ std::vector<char> Buffer(std::uint32_t capacity) { return std::vector<char>(capa
 
 // The one query, for both classes.
 RegistryValue QueryValue(std::uint32_t root, const std::string& subKey, const std::string& valueName,
-                         std::uint32_t capacity) {
+                         std::uint32_t capacity, RegistryView view) {
     RegistryValue value;
     UniqueKey key;
     value.status = Passable(subKey, valueName);
-    if (value.ok()) value.status = Open(root, subKey, KEY_QUERY_VALUE, key);
+    // A 32-bit program sees the 32-bit registry anyway, and 32-bit Windows ignores the flag.
+    const REGSAM viewFlag = view == RegistryView::Bits32 ? KEY_WOW64_32KEY : 0;
+    if (value.ok()) value.status = Open(root, subKey, KEY_QUERY_VALUE | viewFlag, key);
     if (!value.ok()) return value;
     std::vector<char> data = Buffer(capacity);
     DWORD type = 0;
     DWORD size = capacity;
-    value.status = Result(RegQueryValueExA(key.get(), valueName.c_str(), nullptr, &type,
-                                           capacity ? reinterpret_cast<BYTE*>(data.data()) : nullptr,
-                                           &size));
+    BYTE* into = capacity ? reinterpret_cast<BYTE*>(data.data()) : nullptr;
+    value.status =
+        FromErrorCode(RegQueryValueExA(key.get(), valueName.c_str(), nullptr, &type, into, &size));
     value.type = type;
     value.size = size;
     if (value.ok() && capacity) value.data.assign(data.data(), size);
@@ -58,13 +54,15 @@ RegistryValue QueryValue(std::uint32_t root, const std::string& subKey, const st
 }  // namespace
 
 RegistryValue Win32RegistryReader::Query(std::uint32_t root, const std::string& subKey,
-                                         const std::string& valueName, std::uint32_t capacity) const {
-    return QueryValue(root, subKey, valueName, capacity);
+                                         const std::string& valueName, std::uint32_t capacity,
+                                         RegistryView view) const {
+    return QueryValue(root, subKey, valueName, capacity, view);
 }
 
 RegistryValue Win32Registry::Query(std::uint32_t root, const std::string& subKey,
-                                   const std::string& valueName, std::uint32_t capacity) const {
-    return QueryValue(root, subKey, valueName, capacity);
+                                   const std::string& valueName, std::uint32_t capacity,
+                                   RegistryView view) const {
+    return QueryValue(root, subKey, valueName, capacity, view);
 }
 
 Status Win32Registry::SetValue(std::uint32_t root, const std::string& subKey,
@@ -72,16 +70,15 @@ Status Win32Registry::SetValue(std::uint32_t root, const std::string& subKey,
                                const std::string& data) {
     Status status = Passable(subKey, valueName);
     if (!status.ok()) return status;
-    HKEY created = nullptr;
-    status = Result(RegCreateKeyExA(RootKey(root), subKey.c_str(), 0, nullptr,
-                                    REG_OPTION_NON_VOLATILE, KEY_SET_VALUE | KEY_QUERY_VALUE,
-                                    nullptr, &created, nullptr));
+    UniqueKey key;
+    status = FromErrorCode(RegCreateKeyExA(RootKey(root), subKey.c_str(), 0, nullptr,
+                                           REG_OPTION_NON_VOLATILE, KEY_SET_VALUE | KEY_QUERY_VALUE,
+                                           nullptr, key.put(), nullptr));
     if (!status.ok()) return status;
-    UniqueKey key(created);
     const Status stored =
-        Result(RegSetValueExA(key.get(), valueName.c_str(), 0, type,
-                              reinterpret_cast<const BYTE*>(data.data()), static_cast<DWORD>(data.size())));
-    const Status flushed = Result(RegFlushKey(key.get()));
+        FromErrorCode(RegSetValueExA(key.get(), valueName.c_str(), 0, type,
+                                     reinterpret_cast<const BYTE*>(data.data()), DWORD(data.size())));
+    const Status flushed = FromErrorCode(RegFlushKey(key.get()));
     return stored.ok() ? flushed : stored;
 }
 
@@ -94,8 +91,8 @@ Status Win32Registry::EnumerateSubkey(std::uint32_t root, const std::string& sub
     if (!status.ok()) return status;
     std::vector<char> buffer = Buffer(capacity);
     DWORD length = capacity;  // in: room including the terminating zero; out: the name's length
-    status = Result(RegEnumKeyExA(key.get(), index, buffer.data(), &length, nullptr, nullptr,
-                                  nullptr, nullptr));
+    status = FromErrorCode(RegEnumKeyExA(key.get(), index, buffer.data(), &length, nullptr,
+                                         nullptr, nullptr, nullptr));
     if (status.ok()) name.assign(buffer.data(), length);
     return status;
 }
@@ -113,8 +110,9 @@ RegistryValue Win32Registry::EnumerateValue(std::uint32_t root, const std::strin
     DWORD nameLength = nameCapacity;  // in: room including the terminating zero; out: the length
     DWORD type = 0;
     DWORD size = dataCapacity;
-    value.status = Result(RegEnumValueA(key.get(), index, name.data(), &nameLength, nullptr, &type,
-                                        reinterpret_cast<BYTE*>(data.data()), &size));
+    value.status = FromErrorCode(RegEnumValueA(key.get(), index, name.data(), &nameLength,
+                                               nullptr, &type, reinterpret_cast<BYTE*>(data.data()),
+                                               &size));
     if (!value.ok()) return value;
     value.name.assign(name.data(), nameLength);
     value.type = type;
@@ -127,7 +125,7 @@ Status Win32Registry::DeleteKey(std::uint32_t root, const std::string& subKey) {
     Status status = Passable(subKey);
     if (!status.ok()) return status;
     // The predefined root is itself a usable handle: no handle of its own is opened for it.
-    return Result(RegDeleteKeyA(RootKey(root), subKey.c_str()));
+    return FromErrorCode(RegDeleteKeyA(RootKey(root), subKey.c_str()));
 }
 
 Status Win32Registry::DeleteValue(std::uint32_t root, const std::string& subKey,
@@ -136,7 +134,7 @@ Status Win32Registry::DeleteValue(std::uint32_t root, const std::string& subKey,
     Status status = Passable(subKey, valueName);
     if (status.ok()) status = Open(root, subKey, KEY_SET_VALUE, key);
     if (!status.ok()) return status;
-    return Result(RegDeleteValueA(key.get(), valueName.c_str()));
+    return FromErrorCode(RegDeleteValueA(key.get(), valueName.c_str()));
 }
 
 }  // namespace qlr::win32

@@ -10,13 +10,15 @@ namespace qlr::win32 {
 class Win32RegistryReader : public RegistryReader {
 public:
     RegistryValue Query(std::uint32_t root, const std::string& subKey, const std::string& valueName,
-                        std::uint32_t capacity) const override;
+                        std::uint32_t capacity,
+                        RegistryView view = RegistryView::Native) const override;
 };
 
 class Win32Registry : public Registry {
 public:
     RegistryValue Query(std::uint32_t root, const std::string& subKey, const std::string& valueName,
-                        std::uint32_t capacity) const override;
+                        std::uint32_t capacity,
+                        RegistryView view = RegistryView::Native) const override;
     Status SetValue(std::uint32_t root, const std::string& subKey, const std::string& valueName,
                     std::uint32_t type, const std::string& data) override;
     Status EnumerateSubkey(std::uint32_t root, const std::string& subKey, std::uint32_t index,

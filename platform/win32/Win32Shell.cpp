@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/win32/ComApartment.h"
+#include "platform/win32/Win32Status.h"
 
 namespace qlr::win32 {
 
@@ -35,19 +36,25 @@ std::vector<wchar_t> Wide(const std::string& text) {
 }
 }  // namespace
 
-Status FromHResult(HRESULT hr) {
-    if (SUCCEEDED(hr)) return Status::Ok();
-    if (HRESULT_FACILITY(hr) == FACILITY_WIN32) return Status::Fail(HRESULT_CODE(hr));
-    return Status::Fail(static_cast<std::uint32_t>(hr));
+Status Win32Shell::SpecialFolderPath(SpecialFolder folder, std::string& path) {
+    const bool common = folder == SpecialFolder::Desktop && commonDesktop;
+    return CsidlFolderPath(common ? CSIDL_COMMON_DESKTOPDIRECTORY : CsidlOf(folder), path);
 }
 
-Status Win32Shell::SpecialFolderPath(SpecialFolder folder, std::string& path) {
+Status Win32Shell::CsidlFolderPath(int csidl, std::string& path) {
     char buffer[MAX_PATH] = {};
-    const int csidl = folder == SpecialFolder::Desktop && commonDesktop ? CSIDL_COMMON_DESKTOPDIRECTORY
-                                                                        : CsidlOf(folder);
     HRESULT hr = SHGetFolderPathA(nullptr, csidl, nullptr, SHGFP_TYPE_CURRENT, buffer);
     if (hr != S_OK) return FromHResult(FAILED(hr) ? hr : E_FAIL);  // S_FALSE: no such folder
     path = buffer;
+    return Status::Ok();
+}
+
+Status Win32Shell::EnvironmentVariable(const std::string& name, std::string& value) {
+    char buffer[32767];  // the longest value a variable can hold, and its zero
+    SetLastError(ERROR_SUCCESS);
+    const DWORD length = GetEnvironmentVariableA(name.c_str(), buffer, sizeof buffer);
+    if (length == 0 && GetLastError() != ERROR_SUCCESS) return Status::Fail(GetLastError());
+    value.assign(buffer, length);
     return Status::Ok();
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-// The shell's special folders and shortcut files over the Win32 API.
+// The shell's special folders, environment and shortcut files over the Win32 API.
 #include <windows.h>
 
 #include "platform/Shell.h"
@@ -9,6 +9,8 @@ namespace qlr::win32 {
 class Win32Shell : public Shell {
 public:
     Status SpecialFolderPath(SpecialFolder folder, std::string& path) override;
+    Status CsidlFolderPath(int csidl, std::string& path) override;
+    Status EnvironmentVariable(const std::string& name, std::string& value) override;
     // Writes the shortcut through the shell's own link object (IShellLinkA + IPersistFile).
     Status SaveShortcut(const std::string& linkPath, const Shortcut& shortcut) override;
 
@@ -16,9 +18,5 @@ public:
     // own desktop nobody sees.
     bool commonDesktop = false;
 };
-
-// A failed COM call's result as the error code it carries: a Windows error code when the
-// result wraps one, otherwise the result itself.
-Status FromHResult(HRESULT hr);
 
 }  // namespace qlr::win32

@@ -11,6 +11,11 @@ void Win32WindowSystem::SetRealisation(HINSTANCE instance, ArtworkPainter painte
     realise_ = realise;
 }
 
+std::unique_ptr<FormWindow> Win32WindowSystem::Open(forms::Form& form, HWND owner) {
+    form.Form_Load();
+    return Realise(form, owner);
+}
+
 std::unique_ptr<FormWindow> Win32WindowSystem::Realise(forms::Form& form, HWND owner) {
     auto window = std::make_unique<FormWindow>(form, instance_, painter_, realise_, owner);
     if (!window->Create()) return nullptr;
@@ -30,7 +35,7 @@ int Win32WindowSystem::MsgBox(const std::string& text, const std::string& title,
 
 void Win32WindowSystem::ShowModal(forms::Form& form) {
     HWND owner = GetActiveWindow();
-    std::unique_ptr<FormWindow> window = Realise(form, owner);
+    std::unique_ptr<FormWindow> window = Open(form, owner);
     if (!window) return;
     // Taken before the owner is disabled, which takes the focus away from its controls.
     HWND focus = GetFocus();

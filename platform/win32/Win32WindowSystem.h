@@ -14,8 +14,10 @@ public:
     // What the forms' windows are made with: the program's module (resources, window classes),
     // the painter of picture boxes and the realisations of the kinds of control its forms have.
     void SetRealisation(HINSTANCE instance, ArtworkPainter painter, ControlRealiser realise);
-    // The form's window, created hidden with its controls, owned by owner; null when the system
-    // refuses.
+    // Opens the form: runs its start-up (Form_Load), then makes its window, hidden, with its
+    // controls, owned by owner; null when the system refuses the window.
+    std::unique_ptr<FormWindow> Open(forms::Form& form, HWND owner);
+    // Makes the window of a form whose start-up has run, as Open does after it.
     std::unique_ptr<FormWindow> Realise(forms::Form& form, HWND owner);
 
     int MsgBox(const std::string& text, const std::string& title, unsigned style) override;

@@ -1,16 +1,18 @@
 #!/bin/bash
-# reproducible_test.sh SOURCE_DIR TOOLCHAIN_FILE BUILD_TYPE INSTALLER REMOVER SECOND_BUILD_DIR
-# Builds installer.exe and remover.exe a second time, from the same sources into another build
-# directory, and expects the same bytes (SHA-256) as the first build's. Neither build may carry
-# a link time (the PE header's time stamp is 0) or the source or a build directory's path.
+# reproducible_test.sh SOURCE_DIR TOOLCHAIN_FILE BUILD_TYPE LEAN_RUNTIME INSTALLER REMOVER SECOND_BUILD_DIR
+# Builds installer.exe and remover.exe a second time, from the same sources and settings
+# (QLR_LEAN_RUNTIME=LEAN_RUNTIME) into another build directory, and expects the same bytes
+# (SHA-256) as the first build's. Neither build may carry a link time (the PE header's time stamp
+# is 0) or the source or a build directory's path.
 set -uo pipefail
-[ $# -eq 6 ] || { echo "usage: $0 SOURCE_DIR TOOLCHAIN_FILE BUILD_TYPE INSTALLER REMOVER SECOND_BUILD_DIR" >&2; exit 2; }
-source_dir=$1 toolchain=$2 build_type=$3 installer=$4 remover=$5 second=$6
+[ $# -eq 7 ] || { echo "usage: $0 SOURCE_DIR TOOLCHAIN_FILE BUILD_TYPE LEAN_RUNTIME INSTALLER REMOVER SECOND_BUILD_DIR" >&2; exit 2; }
+source_dir=$1 toolchain=$2 build_type=$3 lean_runtime=$4 installer=$5 remover=$6 second=$7
 first_dir=$(cd "$(dirname "$installer")/../.." && pwd)
 
 rm -rf "$second"
 cmake -S "$source_dir" -B "$second" -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
-    -DCMAKE_BUILD_TYPE="$build_type" -DQLR_BUILD_TESTS=OFF >/dev/null || exit 1
+    -DCMAKE_BUILD_TYPE="$build_type" -DQLR_LEAN_RUNTIME="$lean_runtime" -DQLR_BUILD_TESTS=OFF \
+    >/dev/null || exit 1
 cmake --build "$second" -j2 --target installer remover >/dev/null || exit 1
 
 status=0

@@ -1,28 +1,37 @@
 #pragma once
-// What the install's end-to-end tests share: a kit directory of stand-in files beside a player
-// directory whose registry command names it, the install driven through the main window, and
-// the checks of every file an install writes.
+// What the install's end-to-end tests share: a kit directory beside a player directory whose
+// registry command names it, the real installer.exe started from the kit and clicked through its
+// main window, and the checks of what an install writes: every copy, the configuration files,
+// winamp.ini and the desktop shortcut.
 #include <windows.h>
-#include <shlobj.h>
-#include <shobjidl.h>
-#include <wrl/client.h>
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
-#include <map>
 #include <optional>
-#include <sstream>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "driver/Driver.h"
 #include "driver/Fixtures.h"
+#include "driver/KitInstall.h"
 #include "installer/ui/InstallerIds.h"
 
 namespace qlr::install_tests {
 
 namespace driver = qlr::wine_driver;
 namespace ids = qlr::installer_ids;
+
+using driver::DesktopDirectory;
+using driver::LinkFacts;
+using driver::LoadShortcut;
+using driver::Lower;
+using driver::ParseProfile;
+using driver::Profile;
+using driver::ReadBytes;
+using driver::StandIn;
+using driver::SystemDirectory;
+using driver::WriteBytes;
 
 inline const std::string kInstaller = driver::HostPath(QLR_INSTALLER_EXE);
 // Libraries with a version resource: 5.0.0.0 and 6.1.0.0.
@@ -31,11 +40,6 @@ inline const std::string kNewerLibrary = driver::HostPath(QLR_STANDIN_NEW_DLL);
 inline const char kCommandKey[] = "HKCR\\Winamp.SkinZip\\shell\\install\\command";
 inline const char kPlaylist[] = "D:\\Radio Lists\\main.m3u";
 
-// The kit's source files, each with stand-in contents of its own: the name, then every byte
-// value, so that a copy that is not byte for byte (text mode, truncation at a NUL) shows.
-inline const char* const kKitFiles[] = {"_setup.qlr",   "_isdel.qlr",   "comdlg32.dll", "comdlg32.ocx",
-                                 "comdlg32.dep", "comdlg32.oca", "msvbvm60.dll", "out_ds_ssrc.dl_",
-                                 "in_line.dl_"};
 // Source file, target directory (install, system, player), target name.
 struct Copy {
     const char* source;
@@ -55,18 +59,6 @@ inline const Copy kCopies[] = {
     {"in_line.dl_", 'p', "plugins\\IN_LINE.DLL"},
 };
 
-inline std::string StandIn(const std::string& name) {
-    std::string bytes = "stand-in " + name + "\r\n";
-    for (int i = 0; i < 256; ++i) bytes += static_cast<char>(i);
-    return bytes + name;
-}
-
-inline std::string ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return "<missing>";
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
 // Equal contents, reported by size and first difference rather than by dumping both.
 inline ::testing::AssertionResult SameBytes(const std::string& path, const std::string& expected) {
     const std::string actual = ReadBytes(path);
@@ -78,111 +70,12 @@ inline ::testing::AssertionResult SameBytes(const std::string& path, const std::
                                          << expected.size() << ", first difference at " << at;
 }
 
-inline void WriteBytes(const std::string& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << bytes;
-    ASSERT_TRUE(out.good()) << path;
-}
-
-inline std::string SystemDirectory() {
-    char directory[MAX_PATH];
-    UINT length = GetSystemWow64DirectoryA(directory, MAX_PATH);
-    if (length == 0) length = GetSystemDirectoryA(directory, MAX_PATH);
-    return std::string(directory, length);
-}
-
-inline std::string DesktopDirectory() {
-    char directory[MAX_PATH] = {};
-    SHGetFolderPathA(nullptr, CSIDL_DESKTOPDIRECTORY, nullptr, SHGFP_TYPE_CURRENT, directory);
-    return directory;
-}
-
-inline std::string Lower(std::string text) {
-    for (char& c : text) c = static_cast<char>(tolower(static_cast<unsigned char>(c)));
-    return text;
-}
-
-// A profile file as (section, key) -> value, with the keys of each section in file order.
-struct Profile {
-    std::map<std::pair<std::string, std::string>, std::string> values;
-    std::map<std::string, std::vector<std::string>> keys;
-    std::vector<std::string> sections;
-
-    std::string Value(const std::string& section, const std::string& key) const {
-        auto it = values.find({Lower(section), Lower(key)});
-        return it == values.end() ? "<missing>" : it->second;
-    }
-};
-
-inline Profile ParseProfile(const std::string& path) {
-    Profile profile;
-    std::istringstream in(ReadBytes(path));
-    std::string line, section;
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (line.empty()) continue;
-        if (line.front() == '[' && line.back() == ']') {
-            section = line.substr(1, line.size() - 2);
-            profile.sections.push_back(section);
-            continue;
-        }
-        std::size_t equals = line.find('=');
-        std::string key = line.substr(0, equals);
-        profile.values[{Lower(section), Lower(key)}] =
-            equals == std::string::npos ? "" : line.substr(equals + 1);
-        profile.keys[Lower(section)].push_back(key);
-    }
-    return profile;
-}
-
-struct LinkFacts {
-    HRESULT loaded = E_FAIL;
-    std::string target, arguments, iconPath, workingDirectory, description;
-    int iconIndex = -1, showCommand = -1;
-    WORD hotKey = 0;
-};
-
-inline LinkFacts LoadShortcut(const std::string& path) {
-    LinkFacts facts;
-    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    {
-        Microsoft::WRL::ComPtr<IShellLinkA> link;
-        Microsoft::WRL::ComPtr<IPersistFile> file;
-        if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER,
-                                       IID_PPV_ARGS(&link))) &&
-            SUCCEEDED(link.As(&file))) {
-            std::wstring wide(path.begin(), path.end());
-            facts.loaded = file->Load(wide.c_str(), STGM_READ);
-            char text[MAX_PATH * 2] = {};
-            link->GetPath(text, sizeof text, nullptr, SLGP_RAWPATH);
-            facts.target = text;
-            text[0] = 0;
-            link->GetArguments(text, sizeof text);
-            facts.arguments = text;
-            text[0] = 0;
-            link->GetIconLocation(text, sizeof text, &facts.iconIndex);
-            facts.iconPath = text;
-            text[0] = 0;
-            link->GetWorkingDirectory(text, sizeof text);
-            facts.workingDirectory = text;
-            text[0] = 0;
-            link->GetDescription(text, sizeof text);
-            facts.description = text;
-            link->GetHotkey(&facts.hotKey);
-            link->GetShowCmd(&facts.showCommand);
-        }
-    }  // the interfaces are released before COM ends on this thread
-    CoUninitialize();
-    return facts;
-}
-
 class InstallE2E : public ::testing::Test {
 protected:
     InstallE2E() {
-        kit_ = root_.MakeSubdirectory("KIT");
+        kit_ = driver::MakeKit(root_, "KIT");
         player_ = root_.MakeSubdirectory("Winamp");
         root_.MakeSubdirectory("Winamp\\plugins");
-        for (const char* name : kKitFiles) WriteBytes(kit_ + "\\" + name, StandIn(name));
         WriteBytes(player_ + "\\winamp.ini",
                    "[Winamp]\r\nvolume=200\r\nshuffle=0\r\nskin=Big Bento\r\n\r\n"
                    "[in_mp3]\r\nbuffer=64\r\n");
@@ -206,35 +99,14 @@ protected:
         return player_ + "\\" + copy.target;
     }
 
-    // Starts the installer from the kit, fills in the playlist (and the install directory when
-    // given), clicks "&Install QLR" and waits for the Done state. The report box, when one comes,
-    // is read and closed. Returns the process, still running.
+    // Starts the installer from the kit, checks the install directory it proposes and runs the
+    // install (driver::RunInstall); the report box, when one came, is in report_. Returns the
+    // process, still running.
     driver::Process Install(const std::string& installDir = "") {
         driver::Process installer = driver::Process::Start(kInstaller, {}, kit_);
         window_ = driver::WaitForMainWindow(installer);
         EXPECT_EQ(driver::ControlText(window_, ids::Text1), InstallDir());
-        if (!installDir.empty()) driver::SetControlText(window_, ids::Text1, installDir);
-        driver::SetControlText(window_, ids::Text2, kPlaylist);
-        driver::ClickButton(window_, ids::Command1);
-
-        report_.reset();
-        const DWORD start = GetTickCount();
-        while (driver::ControlText(window_, ids::Command1) != "E&xit") {
-            if (GetTickCount() - start > 20000) throw driver::DriverError("the install did not finish");
-            Sleep(50);
-        }
-        // The report box, if any, comes right after the window shows its Done state.
-        const DWORD done = GetTickCount();
-        while (!report_ && GetTickCount() - done < 1500) {
-            for (HWND box : driver::VisibleTopLevelWindows(installer.Id()))
-                if (driver::IsMessageBox(box)) report_ = driver::ReadMessageBox(box);
-            if (!report_) Sleep(50);
-        }
-        if (report_) {
-            HWND box = driver::WaitForMessageBox(installer);
-            driver::ClickButton(box, IDOK);
-            driver::WaitUntilGone(box, "the report box");
-        }
+        report_ = driver::RunInstall(installer, window_, kPlaylist, installDir);
         return installer;
     }
     // "E&xit" ends the program.

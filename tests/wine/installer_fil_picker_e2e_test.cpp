@@ -1,8 +1,7 @@
 // installer.exe end to end under Wine: the default playlist picker, opened with "B&rowse": its
 // file list, the pattern box re-filtering at every keystroke, the path box and its 8-character
-// limit.
+// limit, names the ANSI code page cannot write.
 #include "PickerFixture.h"
-
 
 namespace qlr::picker_tests {
 namespace {
@@ -14,6 +13,31 @@ const char kNoDefaultList[] =
     "List Yet Quit This Installer, Create One And Try Again.";
 
 using Names = std::vector<std::string>;
+
+// The text in the ANSI code page, and whether the code page writes every character of it exactly.
+std::string Ansi(const std::wstring& wide, bool* fits = nullptr) {
+    const bool utf8 = GetACP() == CP_UTF8;  // writes every character, and reports none lacking
+    BOOL lacking = FALSE;
+    std::string text(4 * wide.size() + 1, '\0');
+    text.resize(size_t(WideCharToMultiByte(CP_ACP, utf8 ? 0 : WC_NO_BEST_FIT_CHARS, wide.c_str(), int(wide.size()),
+                                           text.data(), int(text.size()), nullptr, utf8 ? nullptr : &lacking)));
+    if (fits) *fits = !lacking;
+    return text;
+}
+
+// A playlist name in a script the ANSI code page lacks, which depends on the locale Wine starts
+// in: Cyrillic on a Western system, else Greek or Japanese; Cyrillic where the code page writes
+// them all (UTF-8).
+std::wstring PlaylistNameOutsideTheCodePage() {
+    const wchar_t* const names[] = {L"\u041f\u043b\u0435\u0439\u043b\u0438\u0441\u0442.m3u",
+                                    L"\u039b\u03af\u03c3\u03c4\u03b1.m3u", L"\u30ea\u30b9\u30c8.m3u"};
+    for (const wchar_t* name : names) {
+        bool fits = true;
+        Ansi(name, &fits);
+        if (!fits) return name;
+    }
+    return names[0];
+}
 
 class FilPicker : public PickerTest {
 protected:
@@ -145,6 +169,30 @@ TEST_F(FilPicker, CancelWritesNothingAndTheNextOpeningStartsAfresh) {
     EXPECT_EQ(driver::ControlText(picker, fil::Text1), "");
     EXPECT_EQ(driver::ControlText(picker, fil::Text2), "*.m3u; *.pls");
     EXPECT_EQ(driver::ListItems(picker, fil::File1), (Names{"b.pls", "Main.M3U"}));
+}
+
+// A playlist whose name the code page cannot write is listed, and chosen, by the short name the
+// file system gives it, so that the path written opens it.
+TEST_F(FilPicker, APlaylistNameTheCodePageCannotWriteIsChosenByItsShortName) {
+    RecordProperty("AnsiCodePage", int(GetACP()));
+    const std::wstring name = PlaylistNameOutsideTheCodePage();
+    const std::wstring path = std::wstring(playerDir_.begin(), playerDir_.end()) + L"\\" + name;  // ASCII
+    ASSERT_TRUE(CloseHandle(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr)));
+    wchar_t shortPath[MAX_PATH];
+    ASSERT_GT(GetShortPathNameW(path.c_str(), shortPath, MAX_PATH), 0u);
+    bool fits = false;
+    std::string shown = Ansi(name, &fits);
+    if (!fits) shown = Ansi(std::wstring(shortPath).substr(std::wstring(shortPath).rfind(L'\\') + 1));
+
+    HWND picker = OpenFil();
+    EXPECT_EQ(driver::ListItems(picker, fil::File1).size(), 3u);  // with b.pls and Main.M3U
+    ClickFile(picker, shown);  // found by the name shown
+    WaitForPathBox(picker, playerDir_ + "\\" + shown);
+    driver::ClickButton(picker, fil::Command1);
+    WaitClosed(picker);
+    const std::string written = driver::ControlText(main_, ids::Text2);
+    EXPECT_EQ(written, playerDir_ + "\\" + shown);
+    EXPECT_NE(GetFileAttributesA(written.c_str()), INVALID_FILE_ATTRIBUTES) << written << " does not open";
 }
 
 TEST_F(FilPicker, TwentyOpeningsLeaveNothingBehind) {

@@ -1,10 +1,10 @@
 // The install end to end: the real installer.exe, started from a kit directory beside a player
 // directory, filled in and clicked through its main window; then every file it wrote is read back.
+// A complete install and a second one over it, and the System-directory version rule.
 #include "InstallFixture.h"
 
+namespace qlr::install_tests {
 namespace {
-
-using namespace qlr::install_tests;
 
 TEST_F(InstallE2E, InstallsEverythingAndAgainGivesTheSameFiles) {
     driver::Process installer = Install();
@@ -37,57 +37,6 @@ TEST_F(InstallE2E, InstallsEverythingAndAgainGivesTheSameFiles) {
     ExpectShortcut();
 }
 
-TEST_F(InstallE2E, AKitWithoutOnePlugInSkipsOnlyThatCopyAndSaysSo) {
-    ASSERT_TRUE(DeleteFileA((kit_ + "\\in_line.dl_").c_str()));
-    driver::Process installer = Install();
-    ASSERT_TRUE(report_);
-    EXPECT_EQ(report_->title, "QLR 1.10 Installer");
-    EXPECT_EQ(report_->text, "Copy in_line.dl_ to " + player_ + "\\plugins\\IN_LINE.DLL (error 2)");
-    EXPECT_EQ(driver::ControlText(window_, ids::Text1), "Quillora Installed With Errors !");
-    EXPECT_EQ(driver::ControlText(window_, ids::Text2), "[Steps Failed : 1]");
-    Exit(installer);
-    ExpectCopies("in_line.dl_");
-    ExpectConfiguration();
-    ExpectSettings();
-    ExpectShortcut();
-}
-
-TEST_F(InstallE2E, AnInstallDirectoryWithoutParentFailsOnlyItsOwnSteps) {
-    const std::string installDir = root_.Path() + "\\missing\\qlr111";
-    driver::Process installer = Install(installDir);
-    ASSERT_TRUE(report_);
-    EXPECT_EQ(report_->text, "Make directory " + installDir + " (error 3)\r\n"
-                             "Copy _setup.qlr to " + installDir + "\\qlr111.exe (error 3)\r\n"
-                             "Copy _isdel.qlr to " + installDir + "\\qlr_remover.exe (error 3)\r\n"
-                             "Copy comdlg32.dll to " + installDir + "\\comdlg32.dll (error 3)\r\n"
-                             "Create shortcut Quillora on the desktop (the program was not installed)");
-    EXPECT_EQ(driver::ControlText(window_, ids::Text2), "[Steps Failed : 5]");
-    Exit(installer);
-    for (const Copy& copy : kCopies) {
-        if (copy.where != 'i') {
-            EXPECT_TRUE(SameBytes(Target(copy), StandIn(copy.source)));
-        }
-    }
-    ExpectConfiguration();
-    ExpectSettings();
-    EXPECT_EQ(GetFileAttributesA(Link().c_str()), INVALID_FILE_ATTRIBUTES);  // no shortcut
-}
-
-TEST_F(InstallE2E, AKitWithoutTheSchedulerMakesNoShortcutAndSaysWhy) {
-    ASSERT_TRUE(DeleteFileA((kit_ + "\\_setup.qlr").c_str()));
-    driver::Process installer = Install();
-    ASSERT_TRUE(report_);
-    EXPECT_EQ(report_->text, "Copy _setup.qlr to " + InstallDir() + "\\qlr111.exe (error 2)\r\n"
-                             "Create shortcut Quillora on the desktop (the program was not installed)");
-    EXPECT_EQ(driver::ControlText(window_, ids::Text1), "Quillora Installed With Errors !");
-    EXPECT_EQ(driver::ControlText(window_, ids::Text2), "[Steps Failed : 2]");
-    Exit(installer);
-    ExpectCopies("_setup.qlr");
-    ExpectConfiguration();
-    ExpectSettings();
-    EXPECT_EQ(GetFileAttributesA(Link().c_str()), INVALID_FILE_ATTRIBUTES);
-}
-
 TEST_F(InstallE2E, ANewerSharedLibraryInTheSystemDirectoryIsKeptAnOlderOneReplaced) {
     const std::string system = SystemDirectory();
     const std::string older = ReadBytes(kOlderLibrary), newer = ReadBytes(kNewerLibrary);
@@ -108,3 +57,4 @@ TEST_F(InstallE2E, ANewerSharedLibraryInTheSystemDirectoryIsKeptAnOlderOneReplac
 }
 
 }  // namespace
+}  // namespace qlr::install_tests

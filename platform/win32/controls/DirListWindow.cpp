@@ -1,13 +1,20 @@
 #include "platform/win32/controls/DirListWindow.h"
 
+#include "platform/win32/SystemDll.h"
+
 namespace qlr::win32 {
 
 void DirListWindow::Populate() {
     ListWindow::Populate();
-    // The list goes through KeyProc first, which asks the dialog keys for Enter.
-    SetWindowLongPtrA(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    listProc_ = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(KeyProc)));
+    // The list's messages go through KeyProc first, which asks the dialog keys for Enter. Where
+    // the common controls cannot subclass (never on a supported system), Enter presses the
+    // default button instead.
+    auto subclass = SystemFunction<BOOL(WINAPI*)(HWND, SUBCLASSPROC, UINT_PTR, DWORD_PTR)>(
+        "comctl32.dll", "SetWindowSubclass");
+    listProc_ = SystemFunction<decltype(listProc_)>("comctl32.dll", "DefSubclassProc");
+    unsubclass_ = SystemFunction<decltype(unsubclass_)>("comctl32.dll", "RemoveWindowSubclass");
+    if (subclass && listProc_ && unsubclass_)
+        subclass(hwnd_, KeyProc, 0, reinterpret_cast<DWORD_PTR>(this));
 }
 
 void DirListWindow::OnCommand(int code) {
@@ -22,11 +29,14 @@ void DirListWindow::Activate() {
     if (int index = CurrentIndex(); index >= 0) dirs_.ActivateByUser(index);
 }
 
-LRESULT CALLBACK DirListWindow::KeyProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* self = reinterpret_cast<DirListWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+LRESULT CALLBACK DirListWindow::KeyProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                        UINT_PTR id, DWORD_PTR data) {
+    auto* self = reinterpret_cast<DirListWindow*>(data);
+    // The window is going: the subclass goes first, as the common controls ask.
+    if (message == WM_NCDESTROY) self->unsubclass_(hwnd, KeyProc, id);
     const LRESULT result = message == WM_KEYDOWN && wParam == VK_RETURN
                                ? 0
-                               : CallWindowProcA(self->listProc_, hwnd, message, wParam, lParam);
+                               : self->listProc_(hwnd, message, wParam, lParam);
     switch (message) {
         case WM_GETDLGCODE: {
             // Enter stays with the list instead of pressing the default button.

@@ -1,6 +1,9 @@
 #pragma once
 // The directory list: an owner-drawn LISTBOX with folder glyphs and indentation. A double-click,
 // or Enter while it has the focus, activates the highlighted entry.
+#include <windows.h>
+#include <commctrl.h>
+
 #include "forms/DirList.h"
 #include "platform/win32/controls/ListWindow.h"
 
@@ -14,7 +17,9 @@ public:
     void OnCommand(int code) override;
 
 private:
-    static LRESULT CALLBACK KeyProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    // The list's subclass procedure (comctl32's SetWindowSubclass), with this as its data.
+    static LRESULT CALLBACK KeyProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                    UINT_PTR id, DWORD_PTR data);
     Shape Describe() const override {
         return {"LISTBOX", {},
                 LBS_NOTIFY | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT | WS_VSCROLL,
@@ -24,7 +29,10 @@ private:
     void Activate();
 
     forms::DirList& dirs_;
-    WNDPROC listProc_ = nullptr;  // the system's procedure of the list, which KeyProc goes before
+    // comctl32's DefSubclassProc, which hands a message on to the list's own procedure, and
+    // RemoveWindowSubclass.
+    LRESULT(WINAPI* listProc_)(HWND, UINT, WPARAM, LPARAM) = nullptr;
+    BOOL(WINAPI* unsubclass_)(HWND, SUBCLASSPROC, UINT_PTR) = nullptr;
 };
 
 }  // namespace qlr::win32

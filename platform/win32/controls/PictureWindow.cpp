@@ -1,5 +1,7 @@
 #include "platform/win32/controls/PictureWindow.h"
 
+#include "platform/win32/WindowClass.h"
+
 namespace qlr::win32 {
 
 namespace {
@@ -9,16 +11,8 @@ const char kPictureClass[] = "QuilloraPicture";
 }  // namespace
 
 ControlWindow::Shape PictureWindow::Describe() const {
-    WNDCLASSEXA picture{};
-    picture.cbSize = sizeof picture;
-    if (!GetClassInfoExA(context_.instance, kPictureClass, &picture)) {
-        picture.style = CS_HREDRAW | CS_VREDRAW;
-        picture.lpfnWndProc = WindowProc;
-        picture.hInstance = context_.instance;
-        picture.hCursor = LoadCursor(nullptr, IDC_ARROW);
-        picture.lpszClassName = kPictureClass;
-        RegisterClassExA(&picture);
-    }
+    // Should the class fail to register, creating the window fails, and so does the form's.
+    RegisterWindowClass(context_.instance, kPictureClass, WindowProc, CS_HREDRAW | CS_VREDRAW);
     return {kPictureClass, {}, 0, WS_EX_CLIENTEDGE};
 }
 

@@ -1,5 +1,7 @@
 #include "platform/win32/controls/TextBoxWindow.h"
 
+#include "common/ScopeExit.h"
+
 namespace qlr::win32 {
 
 ControlWindow::Shape TextBoxWindow::Describe() const {
@@ -10,8 +12,8 @@ ControlWindow::Shape TextBoxWindow::Describe() const {
 void TextBoxWindow::Show(forms::Change change) {
     if (change == forms::Change::Text) {
         showing_ = true;
+        ScopeExit shown([this] { showing_ = false; });
         SetWindowTextA(hwnd_, box_.Text().c_str());
-        showing_ = false;
     } else if (change == forms::Change::State) {
         SendMessageA(hwnd_, EM_SETREADONLY, box_.ReadOnly(), 0);
     }

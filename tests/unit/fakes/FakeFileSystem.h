@@ -2,8 +2,9 @@
 // An in-memory file system with Windows path rules ('\' separators, names compared without
 // regard to case but kept in the case they were added), read-only, hidden and system entries,
 // version resources, drives (with type, label, and whether a medium is in), a current directory
-// per drive, directories that bar listing, and the error codes of the Windows API. A listing
-// comes in reverse name order, so a list that shows names sorted must sort them itself.
+// per drive, directories that bar listing, names the ANSI code page cannot write and short names,
+// and the error codes of the Windows API. A listing comes in reverse name order, so a list that
+// shows names sorted must sort them itself.
 #include <algorithm>
 #include <cctype>
 #include <iterator>
@@ -15,18 +16,9 @@
 #include <vector>
 
 #include "platform/FileSystem.h"
+#include "platform/WindowsValues.h"
 
 namespace qlr::test {
-
-enum : std::uint32_t {
-    kErrFileNotFound = 2,
-    kErrPathNotFound = 3,
-    kErrAccessDenied = 5,
-    kErrInvalidDrive = 15,
-    kErrNotReady = 21,
-    kErrInvalidName = 123,
-    kErrAlreadyExists = 183,
-};
 
 class FakeFileSystem : public FileSystem {
 public:
@@ -38,7 +30,7 @@ public:
 
     FakeFileSystem() { AddDirectory("C:\\"); }
 
-    // attributes: kAttributeHidden, kAttributeSystem (the directory attribute is implied).
+    // attributes: kFileAttributeHidden, kFileAttributeSystem (the directory attribute is implied).
     void AddDirectory(const std::string& path, std::uint32_t attributes = 0) {
         dirs_.insert(Key(path));
         Remember(path, attributes);
@@ -47,6 +39,14 @@ public:
                  std::uint32_t attributes = 0) {
         files_[Key(path)] = {bytes, readOnly, std::nullopt};
         Remember(path, attributes);
+    }
+    // A name with '?' is one the ANSI code page cannot write, as the system's ANSI listing shows
+    // it: it opens nothing. This gives the entry at such a path (added before) the short name the
+    // file system keeps for it, through which it opens; the listing reports both.
+    void GiveShortName(const std::string& path, const std::string& shortName) {
+        const std::string key = Key(path);
+        shortNames_[key] = shortName;
+        aliases_[Key(Parent(key) + '\\' + shortName)] = key;
     }
     // Listing the directory fails with "access denied" from now on; entering it is listing it.
     void DenyListing(const std::string& path) { denied_.insert(Key(path)); }
@@ -68,7 +68,7 @@ public:
         AddDirectory(std::string{Upper(letter), ':', '\\'});
     }
     File* Find(const std::string& path) {
-        auto it = files_.find(Key(path));
+        auto it = files_.find(Opened(path));
         return it == files_.end() ? nullptr : &it->second;
     }
     std::optional<std::string> Read(const std::string& path) {
@@ -81,19 +81,19 @@ public:
     Status MakeDirectory(const std::string& path) override {
         log.push_back("mkdir " + path);
         std::string key = Key(path);
-        if (dirs_.count(key) || files_.count(key)) return Status::Fail(kErrAlreadyExists);
-        if (!dirs_.count(Parent(key))) return Status::Fail(kErrPathNotFound);
+        if (dirs_.count(key) || files_.count(key)) return Status::Fail(kErrorAlreadyExists);
+        if (!dirs_.count(Parent(key))) return Status::Fail(kErrorPathNotFound);
         dirs_.insert(key);
         Remember(path, 0);
         return Status::Ok();
     }
-    bool IsDirectory(const std::string& path) const override { return dirs_.count(Key(path)) > 0; }
-    bool IsFile(const std::string& path) const override { return files_.count(Key(path)) > 0; }
+    bool IsDirectory(const std::string& path) const override { return dirs_.count(Opened(path)) > 0; }
+    bool IsFile(const std::string& path) const override { return files_.count(Opened(path)) > 0; }
 
     Status CopyReplacing(const std::string& from, const std::string& to) override {
         log.push_back("copy " + from + " -> " + to);
         auto source = files_.find(Key(from));
-        if (source == files_.end()) return Status::Fail(kErrFileNotFound);
+        if (source == files_.end()) return Status::Fail(kErrorFileNotFound);
         Status status = Writable(to);
         if (!status.ok()) return status;
         files_[Key(to)] = {source->second.bytes, false, source->second.version};
@@ -103,11 +103,11 @@ public:
 
     Status RemoveFile(const std::string& path) override {
         log.push_back("delete " + path);
-        if (path.find('"') != std::string::npos) return Status::Fail(kErrInvalidName);
+        if (path.find('"') != std::string::npos) return Status::Fail(kErrorInvalidName);
         auto it = files_.find(Key(path));
         if (it == files_.end())
-            return Status::Fail(dirs_.count(Parent(Key(path))) ? kErrFileNotFound : kErrPathNotFound);
-        if (it->second.readOnly) return Status::Fail(kErrAccessDenied);
+            return Status::Fail(dirs_.count(Parent(Key(path))) ? kErrorFileNotFound : kErrorPathNotFound);
+        if (it->second.readOnly) return Status::Fail(kErrorAccessDenied);
         files_.erase(it);
         return Status::Ok();
     }
@@ -133,8 +133,8 @@ public:
 
     Result<std::string> DriveCurrentDirectory(char letter) const override {
         const DriveInfo* drive = FindDrive(letter);
-        if (!drive) return {Status::Fail(kErrInvalidDrive)};
-        if (!drive->readable) return {Status::Fail(kErrNotReady)};
+        if (!drive) return {Status::Fail(kErrorInvalidDrive)};
+        if (!drive->readable) return {Status::Fail(kErrorNotReady)};
         if (Upper(currentDirectory.empty() ? ' ' : currentDirectory[0]) == drive->letter)
             return {Status::Ok(), currentDirectory};
         auto it = driveDirectories.find(drive->letter);
@@ -143,22 +143,26 @@ public:
 
     Result<std::vector<DirectoryEntry>> ListDirectory(const std::string& directory) const override {
         ++listings;
-        const std::string key = Key(directory);
+        const std::string key = Opened(directory);
         const DriveInfo* drive = key.empty() ? nullptr : FindDrive(key[0]);
-        if (drive && !drive->readable) return {Status::Fail(kErrNotReady)};
-        if (!dirs_.count(key)) return {Status::Fail(kErrPathNotFound)};
-        if (denied_.count(key)) return {Status::Fail(kErrAccessDenied)};
+        if (drive && !drive->readable) return {Status::Fail(kErrorNotReady)};
+        if (!dirs_.count(key)) return {Status::Fail(kErrorPathNotFound)};
+        if (denied_.count(key)) return {Status::Fail(kErrorAccessDenied)};
         Result<std::vector<DirectoryEntry>> result;
         auto add = [&](const std::string& child, std::uint32_t implied) {
             if (child == key || Parent(child) != key) return;
             auto known = names_.find(child);
             const std::string& path = known != names_.end() ? known->second.first : child;
             const std::uint32_t attributes = known != names_.end() ? known->second.second : 0;
-            result.value.push_back({path.substr(path.find_last_of('\\') + 1), attributes | implied});
+            DirectoryEntry entry{path.substr(path.find_last_of('\\') + 1), attributes | implied};
+            entry.nameFits = entry.name.find('?') == std::string::npos;
+            if (auto shortName = shortNames_.find(child); !entry.nameFits && shortName != shortNames_.end())
+                entry.shortName = shortName->second;
+            result.value.push_back(std::move(entry));
         };
-        for (auto it = dirs_.rbegin(); it != dirs_.rend(); ++it) add(*it, kAttributeDirectory);
+        for (auto it = dirs_.rbegin(); it != dirs_.rend(); ++it) add(*it, kFileAttributeDirectory);
         for (auto it = files_.rbegin(); it != files_.rend(); ++it)
-            add(it->first, it->second.readOnly ? std::uint32_t(kAttributeReadOnly) : 0u);
+            add(it->first, it->second.readOnly ? std::uint32_t(kFileAttributeReadOnly) : 0u);
         // Directories and files interleaved, in reverse name order.
         std::stable_sort(result.value.begin(), result.value.end(), [](const DirectoryEntry& a, const DirectoryEntry& b) {
             return Key(a.name) > Key(b.name);
@@ -180,13 +184,13 @@ private:
     public:
         Writer(FakeFileSystem& fs, std::string key) : fs_(fs), key_(std::move(key)) {}
         Status WriteLine(const std::string& line) override {
-            if (closed_) return Status::Fail(6);
-            if (fs_.failingLines.count(line)) return Status::Fail(112);
+            if (closed_) return Status::Fail(kErrorInvalidHandle);
+            if (fs_.failingLines.count(line)) return Status::Fail(kErrorDiskFull);
             fs_.files_[key_].bytes += line + "\r\n";
             return Status::Ok();
         }
         Status Close() override {
-            if (closed_) return Status::Fail(6);
+            if (closed_) return Status::Fail(kErrorInvalidHandle);
             closed_ = true;
             return Status::Ok();
         }
@@ -209,6 +213,16 @@ private:
         if (path.size() > 3 && path.back() == '\\') path.pop_back();
         return path;
     }
+    // The key of the entry a path opens: short names stand for the entries they belong to; a
+    // name with '?' opens nothing ("").
+    std::string Opened(const std::string& path) const {
+        std::string key = Key(path);
+        if (key.find('?') != std::string::npos) return {};
+        for (const auto& [alias, target] : aliases_)  // (not a short name below another)
+            if (key.compare(0, alias.size(), alias) == 0 && (key.size() == alias.size() || key[alias.size()] == '\\'))
+                return target + key.substr(alias.size());
+        return key;
+    }
     static std::string Parent(const std::string& key) {
         auto slash = key.find_last_of('\\');
         if (slash == std::string::npos) return {};
@@ -216,16 +230,18 @@ private:
     }
     Status Writable(const std::string& path) const {
         std::string key = Key(path);
-        if (!dirs_.count(Parent(key))) return Status::Fail(kErrPathNotFound);
-        if (dirs_.count(key)) return Status::Fail(kErrAccessDenied);
+        if (!dirs_.count(Parent(key))) return Status::Fail(kErrorPathNotFound);
+        if (dirs_.count(key)) return Status::Fail(kErrorAccessDenied);
         auto it = files_.find(key);
-        if (it != files_.end() && it->second.readOnly) return Status::Fail(kErrAccessDenied);
+        if (it != files_.end() && it->second.readOnly) return Status::Fail(kErrorAccessDenied);
         return Status::Ok();
     }
 
     std::set<std::string> dirs_;
     std::map<std::string, File> files_;
     std::set<std::string> denied_;
+    std::map<std::string, std::string> shortNames_;  // by the entry's key
+    std::map<std::string, std::string> aliases_;     // an entry's key by the key of its short name
     // Every path added, by key: in the case it was added, with its attributes.
     std::map<std::string, std::pair<std::string, std::uint32_t>> names_;
 };

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/IniFilez.h"
+#include "platform/WindowsValues.h"
 
 namespace qlr::test {
 
@@ -22,7 +23,7 @@ public:
     Status WritePrivateProfileStringA(const std::string& section, const std::string& key,
                                       const std::string& value, const std::string& file) override {
         writes.push_back(section + "|" + key + "|" + value + "|" + file);
-        if (failingFiles.count(Lower(file))) return Status::Fail(3);
+        if (failingFiles.count(Lower(file))) return Status::Fail(kErrorPathNotFound);
         Section& entries = SectionOf(profiles[Lower(file)], section);
         for (auto& entry : entries)
             if (Lower(entry.first) == Lower(key)) {
@@ -31,6 +32,11 @@ public:
             }
         entries.emplace_back(key, value);
         return Status::Ok();
+    }
+    std::string GetPrivateProfileStringA(const std::string& section, const std::string& key,
+                                         const std::string& defaultValue,
+                                         const std::string& file) override {
+        return profiles.count(Lower(file)) ? Value(file, section, key).value_or(defaultValue) : defaultValue;
     }
     void GetSystemDirectoryA(std::string& buffer) override { Fill(systemDirectory, buffer); }
     void GetWindowsDirectoryA(std::string& buffer) override { Fill(windowsDirectory, buffer); }

@@ -3,7 +3,8 @@
 // key and value names match whatever their letter case; a buffer too small fails with 234, a
 // missing key or value with 2, an index past the end with 259; a size-only query reports type and
 // size; subkeys are enumerated in name order, values in the order they were first set; a key with
-// subkeys cannot be deleted (5).
+// subkeys cannot be deleted (5); the 32-bit view of HKEY_LOCAL_MACHINE\Software is its
+// Wow6432Node subkey.
 #include <algorithm>
 #include <cctype>
 #include <map>
@@ -46,12 +47,13 @@ public:
     }
 
     RegistryValue Query(std::uint32_t root, const std::string& key, const std::string& name,
-                        std::uint32_t capacity) const override {
+                        std::uint32_t capacity,
+                        RegistryView view = RegistryView::Native) const override {
         ++queries;
         RegistryValue result;
-        const Key* k = FindKey(root, key);
+        const Key* k = FindKey(root, InView(root, key, view));
         const Value* value = k ? Find(*k, name) : nullptr;
-        if (!value) return Failed(kErrorNotFound);
+        if (!value) return Failed(kErrorFileNotFound);
         result.type = value->type;
         result.size = static_cast<std::uint32_t>(value->data.size());
         if (capacity != 0 && value->data.size() > capacity) {
@@ -71,7 +73,7 @@ public:
 
     Status EnumerateSubkey(std::uint32_t root, const std::string& key, std::uint32_t index,
                            std::uint32_t capacity, std::string& name) const override {
-        if (!FindKey(root, key)) return Status::Fail(kErrorNotFound);
+        if (!FindKey(root, key)) return Status::Fail(kErrorFileNotFound);
         const std::vector<std::string> children = Children(root, key);
         if (index >= children.size()) return Status::Fail(kErrorNoMoreItems);
         if (children[index].size() >= capacity) return Status::Fail(kErrorMoreData);
@@ -83,7 +85,7 @@ public:
                                  std::uint32_t nameCapacity,
                                  std::uint32_t dataCapacity) const override {
         const Key* k = FindKey(root, key);
-        if (!k) return Failed(kErrorNotFound);
+        if (!k) return Failed(kErrorFileNotFound);
         if (index >= k->values.size()) return Failed(kErrorNoMoreItems);
         const Value& value = k->values[index];
         if (value.name.size() >= nameCapacity || value.data.size() > dataCapacity)
@@ -99,7 +101,7 @@ public:
     Status DeleteKey(std::uint32_t root, const std::string& key) override {
         log.push_back("delete key " + key);
         auto it = keys_.find({root, Fold(key)});
-        if (key.empty() || it == keys_.end()) return Status::Fail(kErrorNotFound);
+        if (key.empty() || it == keys_.end()) return Status::Fail(kErrorFileNotFound);
         if (!Children(root, key).empty()) return Status::Fail(kErrorAccessDenied);
         keys_.erase(it);
         return Status::Ok();
@@ -108,11 +110,11 @@ public:
     Status DeleteValue(std::uint32_t root, const std::string& key, const std::string& name) override {
         log.push_back("delete value " + key + "|" + name);
         Key* k = KeyAt(root, key);
-        if (!k) return Status::Fail(kErrorNotFound);
+        if (!k) return Status::Fail(kErrorFileNotFound);
         std::vector<Value>& values = k->values;
         auto value = std::find_if(values.begin(), values.end(),
                                   [&](const Value& v) { return Fold(v.name) == Fold(name); });
-        if (value == values.end()) return Status::Fail(kErrorNotFound);
+        if (value == values.end()) return Status::Fail(kErrorFileNotFound);
         values.erase(value);
         return Status::Ok();
     }
@@ -129,6 +131,15 @@ private:
     static std::string Fold(std::string text) {
         for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
         return text;
+    }
+    // As on 64-bit Windows: the 32-bit view of HKEY_LOCAL_MACHINE\Software\<key> is kept in
+    // Software\Wow6432Node\<key>; every other key is the same in both views.
+    static std::string InView(std::uint32_t root, const std::string& key, RegistryView view) {
+        const std::string software = "software\\";
+        if (view != RegistryView::Bits32 || root != kHkeyLocalMachine ||
+            Fold(key.substr(0, software.size())) != software)
+            return key;
+        return key.substr(0, software.size()) + "Wow6432Node\\" + key.substr(software.size());
     }
     static RegistryValue Failed(std::uint32_t code) {
         RegistryValue result;

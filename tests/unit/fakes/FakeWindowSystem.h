@@ -1,8 +1,9 @@
 #pragma once
 // A recording window system: message boxes are answered from a script, events are logged, and
 // ending the program throws ProgramEnded so a test can see that nothing after it ran. A modal
-// form runs the test's script of the user's actions inside it (onModal); a form the script
-// leaves open is logged, since a real modal loop would never return then.
+// form runs its start-up, as a real one does, then the test's script of the user's actions
+// inside it (onModal); a form the script leaves open is logged, since a real modal loop would
+// never return then.
 #include <deque>
 #include <functional>
 #include <map>
@@ -26,13 +27,14 @@ public:
     int MsgBox(const std::string& text, const std::string& title, unsigned style) override {
         boxes.push_back({text, title, style});
         log.push_back("box:" + title);
-        if (answers.empty()) return (style & 0x0F) == kMbYesNo ? kIdYes : kIdOk;
+        if (answers.empty()) return (style & kMbTypeMask) == kMbYesNo ? kIdYes : kIdOk;
         int answer = answers.front();
         answers.pop_front();
         return answer;
     }
     void ShowModal(forms::Form& form) override {
         log.push_back("modal:" + form.Title());
+        form.Form_Load();
         if (onModal) onModal(form);
         if (!form.Closed()) log.push_back("left open:" + form.Title());
     }

@@ -16,17 +16,17 @@ inline void AddPlayerMachine(FakeFileSystem& files) {
     files.AddFile("E:\\Lists\\Morning.m3u", "");
     files.AddFile("E:\\top.pls", "");
     files.AddDirectory("C:\\Program Files");
-    files.AddDirectory("C:\\System Volume Information", kAttributeHidden | kAttributeSystem);
+    files.AddDirectory("C:\\System Volume Information", kFileAttributeHidden | kFileAttributeSystem);
     files.AddDirectory("C:\\Program Files\\Winamp");
     for (const char* dir : {"Skins", "plugins", "Temp", "dir.m3u"})
         files.AddDirectory(std::string("C:\\Program Files\\Winamp\\") + dir);
-    files.AddDirectory("C:\\Program Files\\Winamp\\Cache", kAttributeHidden);
+    files.AddDirectory("C:\\Program Files\\Winamp\\Cache", kFileAttributeHidden);
     for (const char* name : {"winamp.exe", "Rock.M3U", "jazz.pls", "notes.txt", "ambient.m3u",
                              "Blues.PLS", "list.m3u8", "README"})
         files.AddFile(std::string("C:\\Program Files\\Winamp\\") + name, name);
     files.AddFile("C:\\Program Files\\Winamp\\old.m3u", "", true);  // read-only is still ordinary
-    files.AddFile("C:\\Program Files\\Winamp\\secret.m3u", "", false, kAttributeHidden);
-    files.AddFile("C:\\Program Files\\Winamp\\boot.pls", "", false, kAttributeSystem);
+    files.AddFile("C:\\Program Files\\Winamp\\secret.m3u", "", false, kFileAttributeHidden);
+    files.AddFile("C:\\Program Files\\Winamp\\boot.pls", "", false, kFileAttributeSystem);
     files.AddFile("C:\\a.m3u", "");
     files.AddFile("C:\\ab.m3u", "");
 }

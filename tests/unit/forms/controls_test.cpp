@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 #include "forms/Controls.h"
 
 namespace qlr {
@@ -38,6 +40,21 @@ TEST(Forms, DisabledButtonIgnoresClicks) {
     button.SetEnabled(false);
     button.Click();
     EXPECT_EQ(clicks, 1);
+}
+
+TEST(Forms, AnEventThatThrowsStillEndsItsRun) {
+    forms::Button button("Command1", 1, {}, "&Go");
+    std::vector<int> depths;
+    bool fail = true;
+    button.onClick = [&] {
+        depths.push_back(button.EventDepth());
+        if (fail) throw std::runtime_error("handler failed");
+    };
+    EXPECT_THROW(button.Click(), std::runtime_error);
+    fail = false;
+    button.Click();  // the window layer abandoned the first run: the next one is not nested in it
+    EXPECT_EQ(depths, (std::vector<int>{1, 1}));
+    EXPECT_EQ(button.EventDepth(), 0);
 }
 
 TEST(Forms, LabelsWrapAtBlanksLikeAWindowLabel) {

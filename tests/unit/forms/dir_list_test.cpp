@@ -80,9 +80,9 @@ TEST_F(DirListTest, AFailedAssignmentKeepsEverythingAndRaisesNothing) {
         const char* path;
         std::uint32_t error;
     } cases[] = {
-        {"D:\\", kErrNotReady}, {"d:", kErrNotReady},  {"C:\\Gone", kErrPathNotFound},
-        {"z:", kErrInvalidDrive}, {"", 123}, {"Program Files", 123}, {"C:Winamp", 123},
-        {"C:\\Program Files\\Winamp\\Temp", kErrAccessDenied},
+        {"D:\\", kErrorNotReady}, {"d:", kErrorNotReady},  {"C:\\Gone", kErrorPathNotFound},
+        {"z:", kErrorInvalidDrive}, {"", 123}, {"Program Files", 123}, {"C:Winamp", 123},
+        {"C:\\Program Files\\Winamp\\Temp", kErrorAccessDenied},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.path);

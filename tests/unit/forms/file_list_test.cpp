@@ -105,10 +105,10 @@ TEST_F(FileListTest, ADoubleClickSelectsThenRaisesItsOwnEvent) {
 
 TEST(FileListFilter, NamesAreMovedIntoTheEntriesAndSorted) {
     std::vector<DirectoryEntry> entries{{"b.M3U", 0},
-                                        {"A.m3u", kAttributeReadOnly},
-                                        {"c.m3u", kAttributeDirectory},
+                                        {"A.m3u", kFileAttributeReadOnly},
+                                        {"c.m3u", kFileAttributeDirectory},
                                         {"a.m3u", 0},
-                                        {"h.m3u", kAttributeHidden}};
+                                        {"h.m3u", kFileAttributeHidden}};
     const std::vector<ListItem> items = MatchingFiles(entries, "*.m3u");
     ASSERT_EQ(items.size(), 3u);
     EXPECT_EQ(items[0].text, "A.m3u");  // equal but for case: a fixed order

@@ -21,24 +21,25 @@ std::string ReadWholeFile(const std::string& path) {
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-void RemoveTree(const std::string& path) {
-    WIN32_FIND_DATAA entry;
-    HANDLE find = FindFirstFileA((path + "\\*").c_str(), &entry);
+// Through the wide functions, so that entries whose names the ANSI code page cannot write go too.
+void RemoveTree(const std::wstring& path) {
+    WIN32_FIND_DATAW entry;
+    HANDLE find = FindFirstFileW((path + L"\\*").c_str(), &entry);
     if (find != INVALID_HANDLE_VALUE) {
         do {
-            const std::string name = entry.cFileName;
-            if (name == "." || name == "..") continue;
-            const std::string child = path + "\\" + name;
+            const std::wstring name = entry.cFileName;
+            if (name == L"." || name == L"..") continue;
+            const std::wstring child = path + L"\\" + name;
             if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
                 RemoveTree(child);
             } else {
-                SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
-                DeleteFileA(child.c_str());
+                SetFileAttributesW(child.c_str(), FILE_ATTRIBUTE_NORMAL);
+                DeleteFileW(child.c_str());
             }
-        } while (FindNextFileA(find, &entry));
+        } while (FindNextFileW(find, &entry));
         FindClose(find);
     }
-    RemoveDirectoryA(path.c_str());
+    RemoveDirectoryW(path.c_str());
 }
 
 }  // namespace
@@ -157,7 +158,11 @@ TempDirectory::TempDirectory(const std::string& prefix) {
     throw DriverError("cannot make a temporary directory " + std::string(temp) + prefix + "-...");
 }
 
-TempDirectory::~TempDirectory() { RemoveTree(path_); }
+TempDirectory::~TempDirectory() {
+    std::wstring path(path_.size(), L'\0');  // never more characters than bytes
+    path.resize(std::size_t(MultiByteToWideChar(CP_ACP, 0, path_.data(), int(path_.size()), path.data(), int(path.size()))));
+    RemoveTree(path);
+}
 
 std::string TempDirectory::MakeSubdirectory(const std::string& relativePath) const {
     std::string path = path_;

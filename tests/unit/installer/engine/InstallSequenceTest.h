@@ -45,10 +45,10 @@ protected:
     }
     // One click; true when it ended the program.
     bool Click() {
-        InstallWindow window = installer->InstallControls();
-        window.Pause = [this](double ms) { log.push_back("pause " + std::to_string(int(ms))); };
+        InstallWindow window(*installer, windows,
+                             [this](double ms) { log.push_back("pause " + std::to_string(int(ms))); });
         try {
-            RunInstall(window, {files, ini, shell});
+            RunInstall(window, {files, ini, shell, registry});
             return false;
         } catch (const ProgramEnded&) {
             return true;
@@ -73,6 +73,7 @@ protected:
     FakeFileSystem& files = fakes.files;
     FakeIniFilez& ini = fakes.ini;
     FakeShell& shell = fakes.shell;
+    FakeRegistry& registry = fakes.registry;
     Strings& log = fakes.windows.log;
     RecordingControlView recorder{fakes.windows.log};
     std::unique_ptr<Installer> installer;

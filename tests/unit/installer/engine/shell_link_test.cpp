@@ -19,7 +19,7 @@ TEST(ParseHotKey, ReadsTheShellsNotation) {
     } valid[] = {
         {"CTRL+SHIFT+W", 0x0357}, {"shift+ctrl+w", 0x0357}, {"ALT+F4", 0x0473},
         {"CTRL+ALT+9", 0x0639},   {"EXT+Home", 0x0824},     {"W", 0x0057},
-        {"CTRL+F24", 0x0287},     {"", 0x0000},
+        {"CTRL+F24", 0x0287},     {"", 0x0000},             {"F01", 0x0070},
     };
     for (const auto& c : valid) {
         SCOPED_TRACE(c.text);
@@ -28,7 +28,7 @@ TEST(ParseHotKey, ReadsTheShellsNotation) {
         EXPECT_EQ(*word, c.word);
     }
     for (const char* text : {"CTRL+", "CTRL+SHIFT", "HYPER+W", "CTRL+WW", "F25", "F0", "+W",
-                             "CTRL++W", "CTRL+SHIFT+W+"}) {
+                             "CTRL++W", "CTRL+SHIFT+W+", "F+1", "F-1", "F1 "}) {
         SCOPED_TRACE(text);
         EXPECT_FALSE(ParseHotKey(text).has_value());
     }
@@ -46,6 +46,12 @@ TEST(ParseIconLocation, TakesTheNumberAfterTheLastComma) {
         {"x.exe", "x.exe", 0},
         {"D:\\a,b\\x.exe", "D:\\a,b\\x.exe", 0},
         {"x.exe,", "x.exe,", 0},
+        // Nine digits at most, after an optional '-'; anything else stays part of the path.
+        {"x.exe,-123456789", "x.exe", -123456789},
+        {"x.exe,1234567890", "x.exe,1234567890", 0},
+        {"x.exe,+5", "x.exe,+5", 0},
+        {"x.exe,-", "x.exe,-", 0},
+        {"x.exe, 5", "x.exe, 5", 0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
@@ -96,11 +102,11 @@ TEST_F(CreateLinkTest, SubFolderIsMadeOrFoundAndAMissingOneFailsAtTheSave) {
     EXPECT_TRUE(Link(1, "New").ok());
     EXPECT_TRUE(files.IsDirectory("C:\\Users\\dj\\Programs\\New"));
     EXPECT_TRUE(files.IsFile("C:\\Users\\dj\\Programs\\New\\Quillora.lnk"));
-    EXPECT_EQ(Link(1, "No\\Parent").error, static_cast<std::uint32_t>(kErrPathNotFound));
+    EXPECT_EQ(Link(1, "No\\Parent").error, kErrorPathNotFound);
 }
 
 TEST_F(CreateLinkTest, FailsWithoutFolderOrWithABadHotKeyAndSavesNothing) {
-    EXPECT_EQ(Link(3, "").error, static_cast<std::uint32_t>(kErrFileNotFound));  // no start-up folder
+    EXPECT_EQ(Link(3, "").error, kErrorFileNotFound);  // no start-up folder
     EXPECT_EQ(Link(4, "").error, kErrorInvalidParameter);
     EXPECT_EQ(Link(-1, "").error, kErrorInvalidParameter);
     EXPECT_EQ(Link(0, "", "CTRL+SHIFT").error, kErrorInvalidParameter);

@@ -9,6 +9,7 @@
 
 #include "fakes/FakeInstallerServices.h"
 #include "fakes/PlayerMachine.h"
+#include "forms/ListControl.h"
 #include "installer/ui/Installer.h"
 
 namespace qlr::test {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "installer/ui/Dir.h"
 #include "installer/ui/InstallerIds.h"
 #include "installer/ui/PickerTest.h"
@@ -30,7 +32,7 @@ TEST_F(DirPicker, LooksAsItShouldAndOpensModallyAtThePlayersDirectory) {
             SCOPED_TRACE(control.Name());
             EXPECT_EQ(control.Name(), order[i]);
             EXPECT_EQ(control.tabStop, control.Name() != "Label1");
-            EXPECT_EQ(control.font.charset, forms::kCharsetEastEurope);  // every font of the window
+            EXPECT_EQ(control.font.charset, forms::kEastEuropeCharset);  // every font of the window
         }
         EXPECT_EQ(dir.Drive1.Bounds().top, 288);  // 4320 twips
         EXPECT_EQ(dir.Dir1.Bounds().height, 261);
@@ -100,6 +102,22 @@ TEST_F(DirPicker, CancelKeepsTheBoxOrEndsTheInstallerOnExactlyNotFound) {
     EXPECT_TRUE(Browse([](Dir& dir) { dir.Command2.Click(); }));
     EXPECT_EQ(windows.log.back(), "end");
     EXPECT_EQ(installer.Text1.Text(), "Not Found");
+}
+
+// Whoever opens it: the picker closes with the chosen directory, or with none, and writes no box;
+// "&Cancel" ends the program on the box's text it was given.
+TEST_F(DirPicker, ClosesWithTheChosenDirectoryOrNone) {
+    const auto open = [&](const std::string& box, const std::function<void(Dir&)>& user) {
+        Dir dir(windows, files, box);
+        windows.onModal = [&](forms::Form&) { user(dir); };
+        EXPECT_TRUE(dir.OpenAt(kPlayer).ok());
+        windows.ShowModal(dir);
+        return dir.Chosen();
+    };
+    EXPECT_EQ(open(kProposal, [](Dir& d) { d.Dir1.ActivateByUser(0); d.Command1.Click(); }), "C:\\");
+    EXPECT_EQ(open(kProposal, [](Dir& d) { d.Dir1.ActivateByUser(0); d.Command2.Click(); }), std::nullopt);
+    EXPECT_THROW(open("Not Found", [](Dir& d) { d.Command2.Click(); }), ProgramEnded);
+    EXPECT_EQ(installer.Text1.Text(), kProposal);
 }
 
 TEST_F(DirPicker, EveryOpeningStartsAfresh) {

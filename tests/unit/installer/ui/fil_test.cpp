@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "installer/engine/InstallSequence.h"
 #include "installer/ui/Fil.h"
 #include "installer/ui/InstallerIds.h"
@@ -38,9 +40,9 @@ TEST_F(FilPicker, LooksAsItShouldAndOpensOnThePlayersPlaylists) {
         EXPECT_EQ(fil.File1.foreground.value, unsigned(forms::kColorMenu));
         EXPECT_EQ(fil.Dir1.foreground.value, unsigned(forms::kColorWindow));
         EXPECT_EQ(fil.Label1.foreground.value, unsigned(forms::kColorHighlightText));
-        EXPECT_EQ(fil.Text2.font.charset, forms::kCharsetEastEurope);
+        EXPECT_EQ(fil.Text2.font.charset, forms::kEastEuropeCharset);
         EXPECT_TRUE(fil.Text2.font.bold);
-        EXPECT_EQ(fil.Drive1.font.charset, forms::kCharsetDefault);
+        EXPECT_EQ(fil.Drive1.font.charset, forms::kDefaultCharset);
         EXPECT_TRUE(fil.Command1.isDefault);
         EXPECT_TRUE(fil.Command2.isCancel);
 
@@ -80,6 +82,29 @@ TEST_F(FilPicker, AClickFillsThePathBoxOkOrADoubleClickWritesIt) {
     EXPECT_EQ(installer.Text1.Text(), kProposal);  // the install directory is not this picker's
     EXPECT_TRUE(windows.boxes.empty());
     EXPECT_EQ(std::count(windows.log.begin(), windows.log.end(), "modal:Select Default Playlist"), 3);
+}
+
+// Whoever opens it: the picker closes with the chosen path, or with none, and writes no box.
+TEST_F(FilPicker, ClosesWithTheChosenPathOrNone) {
+    const struct {
+        const char* name;
+        std::function<void(Fil&)> user;
+        std::optional<std::string> chosen;
+    } cases[] = {
+        {"OK", [](Fil& f) { Click(f, "jazz.pls"); f.Command1.Click(); }, "C:\\Program Files\\Winamp\\jazz.pls"},
+        {"double-click", [](Fil& f) { f.File1.DoubleClickByUser(IndexOf(f.File1, "Rock.M3U")); },
+         "C:\\Program Files\\Winamp\\Rock.M3U"},
+        {"Cancel after a click", [](Fil& f) { Click(f, "jazz.pls"); f.Command2.Click(); }, std::nullopt},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Fil fil(windows, files);
+        windows.onModal = [&](forms::Form&) { c.user(fil); };
+        ASSERT_TRUE(fil.OpenAt(kPlayer).ok());
+        windows.ShowModal(fil);
+        EXPECT_EQ(fil.Chosen(), c.chosen);
+    }
+    EXPECT_EQ(installer.Text2.Text(), "E:\\earlier.m3u");
 }
 
 TEST_F(FilPicker, OkNeedsEightCharactersAtTheRootASingleSeparator) {
@@ -175,6 +200,27 @@ TEST_F(FilPicker, EveryOpeningStartsAfresh) {
         fil.Command2.Click();
     }));
     EXPECT_EQ(installer.Text2.Text(), "E:\\earlier.m3u");
+}
+
+// A name the ANSI code page cannot write comes with '?' in it and opens nothing: the picker shows
+// and uses the short name instead and leaves out what has none, so what it writes opens.
+TEST_F(FilPicker, NamesTheCodePageCannotWriteAreUsedByTheirShortNames) {
+    const std::string player = kPlayer;
+    for (const char* path : {"\\??.m3u", "\\????.pls", "\\???\\??????.m3u"}) files.AddFile(player + path, "");
+    for (const char* path : {"\\???", "\\?????"}) files.AddDirectory(player + path);
+    files.GiveShortName(player + "\\??.m3u", "A1B2~1.M3U");  // "????.pls" and "?????" have none
+    files.GiveShortName(player + "\\???", "C3D4~1");
+    files.GiveShortName(player + "\\???\\??????.m3u", "E5F6~1.M3U");
+    EXPECT_FALSE(Browse([&](Fil& fil) {
+        EXPECT_EQ(Texts(fil.File1), (Strings{"A1B2~1.M3U", "ambient.m3u", "Blues.PLS", "jazz.pls", "old.m3u", "Rock.M3U"}));
+        EXPECT_EQ(fil.Dir1.Items().size(), 9u);  // c:\, Program Files, Winamp and six below
+        EXPECT_EQ(Texts(fil.Dir1)[3], "C3D4~1");
+        Click(fil, "A1B2~1.M3U");
+        EXPECT_TRUE(files.IsFile(fil.Text1.Text()));
+        fil.Dir1.ActivateByUser(3);
+        fil.File1.DoubleClickByUser(0);
+    }));
+    EXPECT_EQ(installer.Text2.Text(), player + "\\C3D4~1\\E5F6~1.M3U");
 }
 
 }  // namespace

@@ -20,6 +20,7 @@
 #include "platform/win32/Win32Registry.h"
 #include "platform/win32/Win32WindowSystem.h"
 #include "remover/Form1.h"
+#include "remover/RemovalSequence.h"
 #include "remover/RemoverIds.h"
 
 namespace driver = qlr::wine_driver;

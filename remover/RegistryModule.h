@@ -5,7 +5,7 @@
 
 #include "platform/Registry.h"
 
-namespace qlr::remover::Registry {
+namespace qlr::remover::RegistryModule {
 
 // Reads the string value valueName ("" is the key's default value) of subKey under root, in two
 // queries: the first learns the type and size, the second reads that many bytes. The text ends at
@@ -15,4 +15,4 @@ std::string ReadRegistryString(const RegistryReader& registry, std::uint32_t roo
                                const std::string& subKey, const std::string& valueName,
                                const std::string& defaultValue);
 
-}  // namespace qlr::remover::Registry
+}  // namespace qlr::remover::RegistryModule
