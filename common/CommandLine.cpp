@@ -69,7 +69,7 @@ void RunOptions::Take(const Switch& option, std::string* value, bool* flag) {
     else if (option.value.find('"') != std::string::npos)
         problem = ": a quote in the value (end a directory without \\)";
     if (problem)
-        Refuse(Join({option.text, problem}));
+        Refuse(option.text + problem);
     else if (value)
         *value = option.value;
     else

@@ -5,6 +5,7 @@
 // case of the name. Both programs read the switches they share here (the run's mode, its log,
 // help); each reads its own from what is left.
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace qlr {
@@ -49,8 +50,8 @@ struct RunOptions {
 
     bool Unattended() const { return mode != RunMode::Window; }
     // Records why the command line is refused; the first reason stays.
-    void Refuse(const std::string& why) {
-        if (refusal.empty()) refusal = why;
+    void Refuse(std::string_view why) {
+        if (refusal.empty()) refusal.assign(why.data(), why.size());
     }
     // The value of a switch that takes one: a missing or empty value, or one holding a quote
     // (which no path can), refuses the command line.

@@ -3,13 +3,15 @@
 
 namespace qlr {
 
+using namespace std::literals;
+
 int RecordedWindowSystem::MsgBox(const std::string& text, const std::string& title, unsigned style) {
     const bool question = (style & 0x0F) == kMbYesNo;
     int answer = question ? questionAnswer_ : kIdOk;
     if (!unattended_) answer = screen_.MsgBox(text, title, style);
     if (question && answer == kIdNo) declined_ = true;
     const char* shown = answer == kIdYes ? "Yes" : answer == kIdNo ? "No" : "OK";
-    log_.Note({"Message box \"", title, "\": ", text, " (answered ", shown, ")"});
+    log_.Note({"Message box \""sv, title, "\": "sv, text, " (answered "sv, shown, ")"sv});
     return answer;
 }
 

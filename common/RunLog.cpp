@@ -6,6 +6,8 @@
 
 namespace qlr {
 
+using namespace std::literals;
+
 namespace {
 
 // Two decimal digits at `at`. (Written out rather than through snprintf, which would bring the
@@ -27,29 +29,30 @@ std::string Stamp(const LocalTime& t) {
 
 std::string ErrorCodeText(std::uint32_t code) {
     if (code <= 0xFFFF) return std::to_string(code);
-    // (Through to_chars rather than snprintf, which would bring the C library's whole
-    // formatted-output code into the programs.)
+    // "0x" and eight upper-case hex digits. (Through to_chars rather than snprintf, which would
+    // bring the C library's whole formatted-output code into the programs.)
     char digits[8];
-    const char* end = std::to_chars(digits, digits + sizeof digits, code, 16).ptr;
-    const std::size_t length = std::size_t(end - digits);
-    return "0x" + std::string(sizeof digits - length, '0') + UpperCase(std::string(digits, length));
+    const int length = int(std::to_chars(digits, digits + 8, code, 16).ptr - digits);
+    char text[] = "0x00000000";
+    for (int i = 0; i < length; ++i) text[10 - length + i] = UpperCase(digits[i]);
+    return text;
 }
 
 void RunLog::Begin(const RunFacts& facts) {
-    Write("start ", {facts.program, " ", facts.version, ", computer ", facts.computer, ", user ",
-                     facts.user, ", command line: ", facts.commandLine});
+    Write("start ", {facts.program, " "sv, facts.version, ", computer "sv, facts.computer, ", user "sv,
+                     facts.user, ", command line: "sv, facts.commandLine});
 }
 
 void RunLog::Step(std::string_view action, Status status) {
     if (status.ok()) return Write("ok    ", {action});
     ++failures_;
     const std::string message = output_.ErrorMessage(status.error);
-    Write("FAILED", {action, " (error ", ErrorCodeText(status.error), message.empty() ? "" : ": ", message, ")"});
+    Write("FAILED", {action, " (error "sv, ErrorCodeText(status.error), message.empty() ? ""sv : ": "sv, message, ")"sv});
 }
 
 void RunLog::Skipped(std::string_view action, std::string_view reason) {
     ++failures_;
-    Write("FAILED", {action, " (", reason, ")"});
+    Write("FAILED", {action, " ("sv, reason, ")"sv});
 }
 
 void RunLog::End(std::string_view state, int exitCode) {

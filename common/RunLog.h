@@ -21,12 +21,14 @@ struct LocalTime {
 // What the log needs of the platform.
 class LogOutput {
 public:
-    virtual ~LogOutput() = default;
     virtual LocalTime Now() const = 0;
     // The system's text for an error code, on one line; empty when it has none.
     virtual std::string ErrorMessage(std::uint32_t code) const = 0;
     // Appends the text to the file, creating the file when it is not there.
     virtual Status Append(const std::string& path, const std::string& text) = 0;
+
+protected:
+    ~LogOutput() = default;  // never deleted through this interface
 };
 
 // Who runs what, for the header line.

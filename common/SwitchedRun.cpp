@@ -4,10 +4,12 @@
 
 namespace qlr {
 
+using namespace std::literals;
+
 std::optional<int> RefuseOrHelp(const RunOptions& options, const std::string& usage,
                                 const std::string& title, WindowSystem& windows, RunLog& log) {
     if (!options.refusal.empty()) {
-        windows.MsgBox(Join({options.refusal, "\r\n\r\n", usage}), title, kMbOk | kMbIconError);
+        windows.MsgBox(Join({options.refusal, "\r\n\r\n"sv, usage}), title, kMbOk | kMbIconError);
         // The box, in the log too, says why.
         return Finish(log, "Command line refused, nothing changed", kExitRefused);
     }

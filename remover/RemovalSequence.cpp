@@ -51,7 +51,7 @@ private:
     // A file that was there is logged, deleted or not.
     void Delete(const std::string& path) {
         const Status status = platform_.files.RemoveFile(path);
-        if (platform_.log && !NothingThere(status)) platform_.log->Step(Join({"Delete ", path}), status);
+        if (platform_.log && !NothingThere(status)) platform_.log->Step("Delete " + path, status);
         Check(status, path);
     }
 

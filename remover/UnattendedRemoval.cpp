@@ -4,6 +4,8 @@
 
 namespace qlr::remover {
 
+using namespace std::literals;
+
 const char kRemoverUsage[] =
     "qlr_remover.exe [/SILENT | /VERYSILENT] [/LOG=\"file\"], started in the install directory: "
     "removes Quillora as \"Yes\" does, without asking.\r\n\r\n"
@@ -13,7 +15,7 @@ const char kRemoverUsage[] =
 RunOptions ParseRemoverOptions(const std::string& commandLine) {
     RunOptions options;
     ReadSwitches(commandLine, options,
-                 [&options](const Switch& option) { options.Refuse(Join({option.text, ": no such switch"})); });
+                 [&options](const Switch& option) { options.Refuse(option.text + ": no such switch"); });
     return options;
 }
 
@@ -24,7 +26,7 @@ RunEnd RemoverEnd(const Form1& form, const RunLog& log) {
 
 void StartUnattendedRemoval(Form1& form, RunLog& log) {
     form.Form_Load();
-    log.Note({form.Label3.Caption(), ", ", form.Label2.Caption()});
+    log.Note({form.Label3.Caption(), ", "sv, form.Label2.Caption()});
 }
 
 int FinishUnattendedRemoval(Form1& form, RunLog& log) {

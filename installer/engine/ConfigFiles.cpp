@@ -6,6 +6,8 @@
 
 namespace qlr {
 
+using namespace std::literals;
+
 namespace {
 
 // Stands for the default playlist in the table below.
@@ -36,14 +38,14 @@ void WriteConfigFiles(FileSystem& files, const std::string& directory, const std
         std::unique_ptr<TextFileWriter> writer = files.CreateTextFile(path, status);
         if (!writer && status.ok()) status = Status::Fail(kErrorInvalidParameter);
         // Without the file there is nothing to write its lines into or to close.
-        if (!failed.Check(status, Join({"Create ", path}))) continue;
+        if (!failed.Check(status, "Create " + path)) continue;
 
         for (int i = 0; i < 7 && file.lines[i]; ++i) {
             const std::string number = std::to_string(i + 1);
             failed.Check(writer->WriteLine(file.lines[i] == kPlaylistLine ? playlist : file.lines[i]),
-                         Join({"Write line ", number, " of ", path}));
+                         Join({"Write line "sv, number, " of "sv, path}));
         }
-        failed.Check(writer->Close(), Join({"Close ", path}));
+        failed.Check(writer->Close(), "Close " + path);
     }
 }
 

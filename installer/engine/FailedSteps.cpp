@@ -4,16 +4,18 @@
 
 namespace qlr {
 
+using namespace std::literals;
+
 bool FailedSteps::Check(Status status, const std::string& action) {
     if (log_) log_->Step(action, status);
     if (status.ok()) return true;
-    lines_.push_back(Join({action, " (error ", ErrorCodeText(status.error), ")"}));
+    lines_.push_back(Join({action, " (error "sv, ErrorCodeText(status.error), ")"sv}));
     return false;
 }
 
 void FailedSteps::Skip(const std::string& action, const std::string& reason) {
     if (log_) log_->Skipped(action, reason);
-    lines_.push_back(Join({action, " (", reason, ")"}));
+    lines_.push_back(Join({action, " ("sv, reason, ")"sv}));
 }
 
 }  // namespace qlr

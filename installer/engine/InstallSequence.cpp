@@ -12,6 +12,8 @@
 
 namespace qlr {
 
+using namespace std::literals;
+
 namespace {
 
 struct Copy {
@@ -143,7 +145,7 @@ void Install::ShowDone() {
         window_.Text2.SetText("[All Done]");
     } else {
         window_.Text1.SetText("Quillora Installed With Errors !");
-        window_.Text2.SetText(Join({"[Steps Failed : ", std::to_string(failures), "]"}));
+        window_.Text2.SetText(Join({"[Steps Failed : "sv, std::to_string(failures), "]"sv}));
     }
     window_.Command2.SetEnabled(false);
     window_.Command3.SetEnabled(false);
@@ -217,12 +219,12 @@ void Install::CopyFiles(const Copy* first, const Copy* last, const std::string& 
             std::optional<FileVersion> present = files.VersionOf(target);
             std::optional<FileVersion> shipped = files.VersionOf(source);
             if (present && shipped && *shipped < *present) {
-                failed_.Check(Status::Ok(), Join({"Keep the newer version in place at ", target}));
+                failed_.Check(Status::Ok(), "Keep the newer version in place at " + target);
                 continue;
             }
         }
         failed_.Check(files.CopyReplacing(source, target),
-                      Join({"Copy ", copy->source, " to ", target}));
+                      Join({"Copy "sv, copy->source, " to "sv, target}));
     }
 }
 

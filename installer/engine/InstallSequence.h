@@ -56,7 +56,7 @@ struct InstallPlatform {
     FileSystem& files;
     IniFilez& ini;
     Shell& shell;
-    Registry& registry;
+    const RegistryReader& registry;
     RunLog* log = nullptr;  // a run started with switches logs every step here
 };
 

@@ -4,6 +4,8 @@
 
 namespace qlr {
 
+using namespace std::literals;
+
 namespace {
 
 struct Setting {
@@ -45,7 +47,7 @@ void WriteWinampSettings(IniFilez& ini, const std::string& settingsFile, FailedS
     for (const Setting& setting : kSettings)
         failed.Check(ini.WritePrivateProfileStringA(setting.section, setting.key, setting.value,
                                                     settingsFile),
-                     Join({"Write setting ", setting.key, " in [", setting.section, "] of ", settingsFile}));
+                     Join({"Write setting "sv, setting.key, " in ["sv, setting.section, "] of "sv, settingsFile}));
 }
 
 }  // namespace qlr

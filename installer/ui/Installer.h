@@ -30,7 +30,7 @@ namespace qlr {
 struct InstallerServices {
     WindowSystem& windows;
     FileSystem& files;
-    Registry& registry;
+    const RegistryReader& registry;  // the installer only reads the registry
     Clock& clock;
     IniFilez& ini;
     Shell& shell;

@@ -9,8 +9,7 @@ const char kInstallerUsage[] =
     "installer.exe [/SILENT | /VERYSILENT] /PLAYLIST=\"file\" [/DIR=\"directory\"] [/CLOSEPLAYER] "
     "[/LOG=\"file\"]\r\n\r\n"
     "Exit codes: 0 installed; 1 installed, steps failed (see the log); 2 command line refused; 3 "
-    "Winamp not found; 4 Winamp runs (/CLOSEPLAYER closes it). With 2, 3 and 4 nothing changed. "
-    "README.txt says more.";
+    "Winamp not found; 4 Winamp runs (/CLOSEPLAYER closes it). With 2, 3 and 4 nothing changed.";
 
 InstallerOptions ParseInstallerOptions(const std::string& commandLine) {
     InstallerOptions options;
@@ -22,21 +21,23 @@ InstallerOptions ParseInstallerOptions(const std::string& commandLine) {
         else if (option.name == "CLOSEPLAYER")
             options.TakeFlag(option, options.closePlayer);
         else
-            options.Refuse(Join({option.text, ": no such switch"}));
+            options.Refuse(option.text + ": no such switch");
     });
     if (options.help) return options;
-    // At the window the user fills in the window.
-    if (!options.Unattended()) {
-        if (!options.playlist.empty() || !options.directory.empty() || options.closePlayer)
-            options.Refuse("/PLAYLIST, /DIR and /CLOSEPLAYER go with /SILENT or /VERYSILENT");
-        return options;
-    }
-    if (options.playlist.empty())
-        options.Refuse("/PLAYLIST is needed with /SILENT and /VERYSILENT");
+    // At the window the user fills in the window; unattended, the paths must pass the install's
+    // own checks.
+    const char* problem = nullptr;
+    if (!options.Unattended())
+        problem = !options.playlist.empty() || !options.directory.empty() || options.closePlayer
+                      ? "/PLAYLIST, /DIR and /CLOSEPLAYER go with /SILENT or /VERYSILENT"
+                      : nullptr;
+    else if (options.playlist.empty())
+        problem = "/PLAYLIST is needed with /SILENT and /VERYSILENT";
     else if (options.playlist.size() < kShortestPlaylist)
-        options.Refuse("/PLAYLIST: too short to name a default playlist");
-    if (!options.directory.empty() && options.directory.size() < kShortestDirectory)
-        options.Refuse("/DIR: too short to name an install directory");
+        problem = "/PLAYLIST: too short to name a default playlist";
+    else if (!options.directory.empty() && options.directory.size() < kShortestDirectory)
+        problem = "/DIR: too short to name an install directory";
+    if (problem) options.Refuse(problem);
     return options;
 }
 

@@ -4,9 +4,11 @@
 
 namespace qlr {
 
+using namespace std::literals;
+
 RunEnd InstallerEnd(const Installer& installer, const RunLog& log) {
     if (installer.Command1.Caption() != kExitCaption) return {"Ended without installing", kExitDone};
-    return {Join({installer.Text1.Text(), " ", installer.Text2.Text()}),
+    return {installer.Text1.Text() + ' ' + installer.Text2.Text(),
             log.Failures() == 0 ? kExitDone : kExitFailedSteps};
 }
 
@@ -15,11 +17,11 @@ std::optional<int> StartUnattendedInstall(Installer& installer, RecordedWindowSy
         installer.Form_Load();
     } catch (const RunEnded&) {
         if (windows.Declined())
-            return Finish(log, "Winamp runs and /CLOSEPLAYER was not given: nothing installed",
+            return Finish(log, "Winamp runs, no /CLOSEPLAYER: nothing installed",
                           kExitPlayerRunning);
         return Finish(log, "Winamp not found: nothing installed", kExitPlayerNotFound);
     }
-    log.Note({"Installing from ", installer.instfrom.Caption(), " beside Winamp in ",
+    log.Note({"Installing from "sv, installer.instfrom.Caption(), " beside Winamp in "sv,
               installer.wnpdir.Caption()});
     return std::nullopt;
 }

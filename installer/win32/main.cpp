@@ -28,6 +28,7 @@ private:
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     using namespace qlr;
+    using namespace std::literals;
     win32::RestrictDllSearch();
 
     win32::Win32InstallerServices platform;
@@ -49,7 +50,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
             return *code;
         if (win32::RunsAsLocalSystem()) {
             platform.shell.commonDesktop = true;
-            log.Note({"Run as the system account: the shortcut goes on the common desktop"});
+            log.Note({"System account: the shortcut goes on the common desktop"sv});
         }
     }
     InstallerEnding ending(platform.windows, log, installer);
