@@ -122,58 +122,5 @@ TEST_F(UnattendedInstall, WithoutThePlayerNothingIsInstalled) {
     EXPECT_EQ(Logged().back(), "2026-12-07 09:05:03 end    Winamp not found: nothing installed (exit code 3)");
 }
 
-TEST(SwitchedRun, RefusalsAndHelpShowTheUsageOnlyWhereSomeoneCanCloseIt) {
-    struct Case {
-        const char* line;
-        bool boxShown;
-        int exitCode;
-    };
-    const Case cases[] = {
-        {"i.exe /QUIET", true, kExitRefused},
-        {"i.exe /VERYSILENT /QUIET", false, kExitRefused},
-        {"i.exe /?", true, kExitDone},
-        {"i.exe /SILENT /HELP", false, kExitRefused},  // nothing installed: not 0
-    };
-    for (const Case& c : cases) {
-        FakeWindowSystem screen;
-        FakeLogOutput output;
-        RunLog log(output, "run.log");
-        const InstallerOptions options = ParseInstallerOptions(c.line);
-        RecordedWindowSystem windows(screen, log, options.Unattended());
-        EXPECT_EQ(RefuseOrHelp(options, kInstallerUsage, "QLR Installer", windows, log), c.exitCode) << c.line;
-        EXPECT_EQ(screen.boxes.size(), c.boxShown ? 1u : 0u) << c.line;
-        const Strings lines = output.Lines("run.log");
-        ASSERT_EQ(lines.size(), 2u) << c.line;
-        EXPECT_NE(lines[0].find("Exit codes: 0 installed;"), std::string::npos);
-    }
-    FakeWindowSystem screen;
-    FakeLogOutput output;
-    RunLog log(output, "");
-    RecordedWindowSystem windows(screen, log, false);
-    EXPECT_EQ(RefuseOrHelp(ParseInstallerOptions("i.exe /LOG=x.log"), kInstallerUsage, "T", windows, log),
-              std::nullopt);
-}
-
-TEST(SwitchedRun, AtTheWindowBoxesAreShownAndTheEndComesBeforeTheProgramEnds) {
-    FakeWindowSystem screen;
-    screen.answers = {kIdNo};
-    FakeLogOutput output;
-    RunLog log(output, "run.log");
-    RecordedWindowSystem windows(screen, log, false, kIdYes);
-    struct : RunEndHook {
-        RunLog* log;
-        void BeforeEnd() override { log->End("ended", 0); }
-    } ending;
-    ending.log = &log;
-    windows.beforeEnd = &ending;
-    EXPECT_EQ(windows.MsgBox("Quit QLR Installer ?", "QLR Installer", kMbYesNo | kMbIconQuestion), kIdNo);
-    EXPECT_TRUE(windows.Declined());
-    EXPECT_THROW(windows.EndProgram(), ProgramEnded);
-    EXPECT_EQ(screen.boxes.size(), 1u);
-    EXPECT_EQ(output.Lines("run.log"),
-              (Strings{"2026-12-07 09:05:03 note   Message box \"QLR Installer\": Quit QLR Installer ? (answered No)",
-                       "2026-12-07 09:05:03 end    ended (exit code 0)"}));
-}
-
 }  // namespace
 }  // namespace qlr
