@@ -1,12 +1,12 @@
 #pragma once
-// The install directory picker: a drive chooser and a directory list; "&OK" writes the current
-// directory into the main window's install directory box.
+// The install directory picker: a drive chooser and a directory list; "&OK" closes it with the
+// current directory as its choice, which the opener writes into the install directory box.
 //
 // The controls, by what they are for:
 //   Drive1    the drive chooser
 //   Dir1      the directory list; its current directory is the choice
 //   Label1    the prompt, then the current directory
-//   Command1  "&OK": the choice into the main window's install directory box
+//   Command1  "&OK": closes with the current directory as the choice
 //   Command2  "&Cancel"
 #include "forms/Controls.h"
 #include "installer/ui/DirectoryBrowser.h"

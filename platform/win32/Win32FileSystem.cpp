@@ -110,11 +110,21 @@ UniqueFind OpenListing(const std::string& directory, WidePath& path, WIN32_FIND_
     return find;
 }
 
-// A directory can be read when its listing opens; a root without any entry counts as read.
+// A directory can be read when its listing opens; a root without any entry counts as read. Asked
+// through the ANSI functions, in which the directory is named: measured under Wine, asking through
+// the wide ones here made the directory picker miss an Enter pressed as soon as it had opened.
 Status Readable(const std::string& directory) {
-    WidePath path;
-    WIN32_FIND_DATAW entry;
-    if (OpenListing(directory, path, entry) || GetLastError() == ERROR_FILE_NOT_FOUND) return Status::Ok();
+    char pattern[MAX_PATH + 2];
+    const std::size_t length = directory.copy(pattern, MAX_PATH);
+    if (length == MAX_PATH) return Status::Fail(ERROR_FILENAME_EXCED_RANGE);
+    std::size_t end = length;
+    if (end == 0 || pattern[end - 1] != '\\') pattern[end++] = '\\';
+    pattern[end++] = '*';
+    pattern[end] = '\0';
+    WIN32_FIND_DATAA entry;
+    UniqueFind find(FindFirstFileExA(pattern, FindExInfoBasic, &entry, FindExSearchNameMatch, nullptr,
+                                     FIND_FIRST_EX_LARGE_FETCH));
+    if (find || GetLastError() == ERROR_FILE_NOT_FOUND) return Status::Ok();
     return LastError();
 }
 

@@ -20,18 +20,18 @@ TEST(SettingsDirectory, ResolvesEachFormOfTheValueOrSaysWhyNot) {
         const char* directory;  // or the error
         std::uint32_t error;
     } cases[] = {
-        {"{26}\\Winamp", "C:\\Users\\dj\\AppData\\Winamp"},  // the usual value
-        {" \t{26}\\Winamp\\ ", "C:\\Users\\dj\\AppData\\Winamp"},
-        {"{26}", "C:\\Users\\dj\\AppData"},
-        {"{026}Winamp\\%USERNAME%", "C:\\Users\\dj\\AppData\\Winamp\\dj"},
-        {"%USERPROFILE%\\Radio", "C:\\Users\\dj\\Radio"},
-        {"%Winamp_Program_Dir%\\Settings", "D:\\Apps\\Winamp\\Settings"},
-        {"%WINAMP_ROOT_DIR%", "D:\\"},
-        {"50%\\Radio", "D:\\Apps\\Winamp\\50%\\Radio"},  // no closing '%'
-        {"E:\\Radio\\\\", "E:\\Radio"},
-        {"\\\\server\\share\\Radio", "\\\\server\\share\\Radio"},
-        {"\\Radio", "D:\\Radio"},
-        {"Radio", "D:\\Apps\\Winamp\\Radio"},
+        {"{26}\\Winamp", "C:\\Users\\dj\\AppData\\Winamp", 0},  // the usual value
+        {" \t{26}\\Winamp\\ ", "C:\\Users\\dj\\AppData\\Winamp", 0},
+        {"{26}", "C:\\Users\\dj\\AppData", 0},
+        {"{026}Winamp\\%USERNAME%", "C:\\Users\\dj\\AppData\\Winamp\\dj", 0},
+        {"%USERPROFILE%\\Radio", "C:\\Users\\dj\\Radio", 0},
+        {"%Winamp_Program_Dir%\\Settings", "D:\\Apps\\Winamp\\Settings", 0},
+        {"%WINAMP_ROOT_DIR%", "D:\\", 0},
+        {"50%\\Radio", "D:\\Apps\\Winamp\\50%\\Radio", 0},  // no closing '%'
+        {"E:\\Radio\\\\", "E:\\Radio", 0},
+        {"\\\\server\\share\\Radio", "\\\\server\\share\\Radio", 0},
+        {"\\Radio", "D:\\Radio", 0},
+        {"Radio", "D:\\Apps\\Winamp\\Radio", 0},
         {"", nullptr, kErrorInvalidParameter},
         {"{x}\\Winamp", nullptr, kErrorInvalidParameter},
         {"{26\\Winamp", nullptr, kErrorInvalidParameter},
@@ -42,7 +42,9 @@ TEST(SettingsDirectory, ResolvesEachFormOfTheValueOrSaysWhyNot) {
         SCOPED_TRACE(c.value);
         const Result<std::string> resolved = ResolveSettingsDirectory(c.value, "D:\\Apps\\Winamp", shell);
         EXPECT_EQ(resolved.status.error, c.error);
-        if (c.directory) EXPECT_EQ(resolved.value, c.directory);
+        if (c.directory) {
+            EXPECT_EQ(resolved.value, c.directory);
+        }
     }
 }
 
