@@ -1,7 +1,8 @@
 #pragma once
-// The log's platform services in memory: a clock that stands at 2026-12-07 09:05:03, error texts
-// for two codes, and files as text; a file named "unwritable" refuses every line.
+// The log's platform services in memory: a clock that stands at 2026-12-07 09:05:03, the error
+// text of code 5, and files as text; the file "unwritable" refuses every line.
 #include <map>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -12,26 +13,17 @@ namespace qlr::test {
 class FakeLogOutput : public LogOutput {
 public:
     LocalTime Now() const override { return {2026, 12, 7, 9, 5, 3}; }
-    std::string ErrorMessage(std::uint32_t code) const override {
-        if (code == 2) return "The system cannot find the file specified.";
-        if (code == 5) return "Access is denied.";
-        return "";
-    }
+    std::string ErrorMessage(std::uint32_t code) const override { return code == 5 ? "Access is denied." : ""; }
     Status Append(const std::string& path, const std::string& text) override {
         if (path == "unwritable") return Status::Fail(5);
         files[path] += text;
         return Status::Ok();
     }
-    // The lines of a file, without their CR LF.
-    std::vector<std::string> Lines(const std::string& path) const {
+    // The lines of a file, each without its date, time and CR LF.
+    std::vector<std::string> Lines(const std::string& path = "run.log") const {
         std::vector<std::string> lines;
-        auto it = files.find(path);
-        if (it == files.end()) return lines;
-        std::size_t start = 0, end;
-        while ((end = it->second.find("\r\n", start)) != std::string::npos) {
-            lines.push_back(it->second.substr(start, end - start));
-            start = end + 2;
-        }
+        std::istringstream in(files.count(path) ? files.at(path) : "");
+        for (std::string line; std::getline(in, line);) lines.push_back(line.substr(20, line.size() - 21));
         return lines;
     }
 
