@@ -1,6 +1,5 @@
 #include "common/RecordedWindowSystem.h"
 
-
 namespace qlr {
 
 using namespace std::literals;

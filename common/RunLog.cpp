@@ -47,7 +47,8 @@ void RunLog::Step(std::string_view action, Status status) {
     if (status.ok()) return Write("ok    ", {action});
     ++failures_;
     const std::string message = output_.ErrorMessage(status.error);
-    Write("FAILED", {action, " (error "sv, ErrorCodeText(status.error), message.empty() ? ""sv : ": "sv, message, ")"sv});
+    Write("FAILED",
+          {action, " (error "sv, ErrorCodeText(status.error), message.empty() ? ""sv : ": "sv, message, ")"sv});
 }
 
 void RunLog::Skipped(std::string_view action, std::string_view reason) {

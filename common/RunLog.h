@@ -1,10 +1,10 @@
 #pragma once
 // The log of a run started with switches: a first line per run (who runs what), then one line per
-// step (its
-// date and time, "ok" or "FAILED", what was done and where, and for a failure the system's error code and
-// message), the message boxes the run would have shown, and the end state as the window shows it.
-// Lines are appended to the file one at a time, so that a run that is ended from outside leaves
-// what it did; a file that cannot be written is left alone and the run goes on.
+// step ("ok" or "FAILED", what was done and where, and for a failure the system's error code and
+// message), the message boxes the run showed or would have shown, and the end state as the window
+// shows it; each line starts with its date and time. Lines are appended to the file one at a time,
+// so that a run ended from outside leaves what it did; a file that cannot be written is left
+// alone and the run goes on.
 #include <cstdint>
 #include <initializer_list>
 #include <string>
@@ -31,7 +31,7 @@ protected:
     ~LogOutput() = default;  // never deleted through this interface
 };
 
-// Who runs what, for the header line.
+// Who runs what, for the first line.
 struct RunFacts {
     std::string_view program, version, commandLine, computer, user;
 };

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "platform/win32/Handle.h"
+#include "platform/win32/Win32Status.h"
 
 namespace qlr::win32 {
 
@@ -25,11 +26,9 @@ Status Win32LogOutput::Append(const std::string& path, const std::string& text) 
     // Other runs may append to the same file at the same time (a log on a share).
     UniqueHandle file(CreateFileA(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                   nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) return Status::Fail(GetLastError());
+    if (!file) return LastError();
     DWORD written = 0;
-    if (!WriteFile(file.get(), text.data(), DWORD(text.size()), &written, nullptr))
-        return Status::Fail(GetLastError());
-    return Status::Ok();
+    return StatusOf(WriteFile(file.get(), text.data(), DWORD(text.size()), &written, nullptr));
 }
 
 void BeginRunLog(RunLog& log, const char* version) {
@@ -45,16 +44,15 @@ void BeginRunLog(RunLog& log, const char* version) {
 }
 
 bool RunsAsLocalSystem() {
-    HANDLE token = nullptr;
-    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token)) return false;
-    UniqueHandle owner(token);
+    UniqueHandle token;
+    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, token.put())) return false;
     // The user and its SID, which holds at most 15 parts.
     union {
         TOKEN_USER user;
         char bytes[sizeof(TOKEN_USER) + SECURITY_MAX_SID_SIZE];
     } buffer;
     DWORD size = 0;
-    if (!GetTokenInformation(token, TokenUser, &buffer, sizeof buffer, &size)) return false;
+    if (!GetTokenInformation(token.get(), TokenUser, &buffer, sizeof buffer, &size)) return false;
     // S-1-5-18: revision 1, one part, the NT authority (5), part 18.
     static const BYTE kLocalSystem[] = {1, 1, 0, 0, 0, 0, 0, 5, 18, 0, 0, 0};
     return std::memcmp(buffer.user.User.Sid, kLocalSystem, sizeof kLocalSystem) == 0;
