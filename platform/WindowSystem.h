@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/LocalTime.h"
 #include "platform/WindowsValues.h"
 
 namespace qlr::forms {
@@ -33,12 +34,6 @@ public:
     // Asks the window to close (WM_CLOSE, both parameters 0) and waits until it has handled the
     // request, unless it is hung. With handle 0 nothing is delivered.
     virtual void SendCloseRequest(WindowHandle window) = 0;
-};
-
-// A date and a time of day, as the system's calendar gives them.
-struct LocalTime {
-    int year = 0, month = 0, day = 0;  // month and day from 1
-    int hour = 0, minute = 0, second = 0;
 };
 
 // The time: a monotonic clock that never goes back, unaffected by the time of day, for measuring

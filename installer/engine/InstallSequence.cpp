@@ -14,6 +14,8 @@
 
 namespace qlr {
 
+using namespace std::literals;
+
 namespace {
 
 struct Copy {
@@ -42,7 +44,7 @@ public:
     // The user's two choices are read before the window's fields turn into the progress report.
     Install(const InstallWindow& window, InstallPlatform platform)
         : window_(window), platform_(platform), installDirectory_(window.Text1.Text()),
-          playlist_(window.Text2.Text()) {}
+          playlist_(window.Text2.Text()), failed_(platform.log) {}
 
     void Run();
 
@@ -111,11 +113,11 @@ void Install::Run() {
 }
 
 bool Install::FieldsAccepted() {
-    if (playlist_.size() < 7) {
+    if (playlist_.size() < kShortestPlaylist) {
         window_.windows.MsgBox(kNoDefaultListText, kNoDefaultListTitle, kMbOk | kMbIconError);
         return false;
     }
-    if (installDirectory_.size() < 3) {
+    if (installDirectory_.size() < kShortestDirectory) {
         window_.windows.MsgBox("You Must Specify A Directory To Install In !", kInstallerTitle,
                                kMbOk | kMbIconError);
         return false;
@@ -149,7 +151,7 @@ void Install::ShowDone() {
         window_.Text2.SetText("[All Done]");
     } else {
         window_.Text1.SetText("Quillora Installed With Errors !");
-        window_.Text2.SetText("[Steps Failed : " + std::to_string(failures) + "]");
+        window_.Text2.SetText(Join({"[Steps Failed : "sv, std::to_string(failures), "]"sv}));
     }
     window_.Command2.SetEnabled(false);
     window_.Command3.SetEnabled(false);
@@ -236,10 +238,13 @@ void Install::CopyFiles(const Copy* first, const Copy* last, const std::string& 
         if (keepNewerVersions) {
             std::optional<FileVersion> present = files.VersionOf(target);
             std::optional<FileVersion> shipped = files.VersionOf(source);
-            if (present && shipped && *shipped < *present) continue;
+            if (present && shipped && *shipped < *present) {
+                failed_.Check(Status::Ok(), "Keep the newer version in place at " + target);
+                continue;
+            }
         }
         failed_.Check(files.CopyReplacing(source, target),
-                      std::string("Copy ") + copy->source + " to " + target);
+                      Join({"Copy "sv, copy->source, " to "sv, target}));
     }
 }
 

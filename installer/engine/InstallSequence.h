@@ -8,6 +8,7 @@
 #include <string>
 #include <utility>
 
+#include "common/RunLog.h"
 #include "forms/Controls.h"
 #include "platform/FileSystem.h"
 #include "platform/IniFilez.h"
@@ -56,8 +57,9 @@ struct InstallPlatform {
     FileSystem& files;
     IniFilez& ini;
     Shell& shell;
-    Registry& registry;
+    const RegistryReader& registry;
     const Clock& clock;  // names the backup directory of the files an install replaces
+    RunLog* log = nullptr;  // a run started with switches logs every step here
 };
 
 inline constexpr const char* kExitCaption = "E&xit";
@@ -67,6 +69,9 @@ inline constexpr const char* kNoDefaultListText =
     "You Must Specify A Default Playlist Or \"Quillora\" Will Not Work. If You Don't Have A "
     "Default List Yet Quit This Installer, Create One And Try Again.";
 inline constexpr const char* kNoDefaultListTitle = "No Default List";
+// The install refuses a default playlist or an install directory shorter than these.
+inline constexpr std::size_t kShortestPlaylist = 7;
+inline constexpr std::size_t kShortestDirectory = 3;
 
 // One click of the install button. After a completed install the button reads "E&xit" and the
 // click ends the program.

@@ -9,6 +9,12 @@
 
 namespace qlr::win32 {
 
+inline LocalTime LocalTimeNow() {
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    return {now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond};
+}
+
 class Win32Clock : public Clock {
 public:
     Win32Clock() { QueryPerformanceFrequency(&frequency_); }  // fixed at boot, never fails (XP on)
@@ -19,11 +25,7 @@ public:
         return static_cast<double>(now.QuadPart) * 1000.0 / static_cast<double>(frequency_.QuadPart);
     }
 
-    LocalTime LocalNow() const override {
-        SYSTEMTIME now;
-        GetLocalTime(&now);
-        return {now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond};
-    }
+    LocalTime LocalNow() const override { return LocalTimeNow(); }
 
 private:
     LARGE_INTEGER frequency_;

@@ -7,6 +7,14 @@
 
 namespace qlr::win32 {
 
+// The removal's operations alone, for the remover.
+class Win32FileRemoval : public FileRemoval {
+public:
+    std::string CurrentDirectory() const override;
+    bool IsFile(const std::string& path) const override;
+    Status RemoveFile(const std::string& path) override;
+};
+
 class Win32FileSystem : public FileSystem {
 public:
     std::string CurrentDirectory() const override;
