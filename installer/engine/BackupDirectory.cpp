@@ -1,8 +1,11 @@
 #include "installer/engine/BackupDirectory.h"
 
+#include "common/Paths.h"
 #include "platform/WindowsValues.h"
 
 namespace qlr {
+
+using namespace std::literals;
 
 namespace {
 
@@ -51,7 +54,7 @@ bool BackupDirectory::KeepCopy(const std::string& path, const std::string& subdi
         target += '\\';
     }
     if (kept.ok()) kept = files_.CopyReplacing(path, target + path.substr(path.find_last_of('\\') + 1));
-    return failed.Check(kept, "Keep a copy of " + path + " before replacing it");
+    return failed.Check(kept, Join({"Keep a copy of "sv, path, " before replacing it"sv}));
 }
 
 }  // namespace qlr

@@ -206,9 +206,10 @@ void Install::WriteSettingsWherePlayerReads() {
     if (inidir == kMissingProfileValue) return;
     const Result<std::string> directory =
         ResolveSettingsDirectory(inidir, window_.wnpdir.Caption(), platform_.shell);
-    if (!failed_.Check(directory.status, "Find the settings directory " + std::string(kPlayerSettingsDirectoryKey) +
-                                             "=" + inidir + " of " + pathsFile) ||
-        !failed_.Check(MakeSettingsDirectory(platform_.files, directory.value), "Make directory " + directory.value))
+    if (!failed_.Check(directory.status, Join({"Find the settings directory "sv, kPlayerSettingsDirectoryKey,
+                                               "="sv, inidir, " of "sv, pathsFile})) ||
+        !failed_.Check(MakeSettingsDirectory(platform_.files, directory.value),
+                       Join({"Make directory "sv, directory.value})))
         return;
     WriteSettingsInto(WithTrailingBackslash(directory.value) + "winamp.ini", kSettingsBackupSubdirectory);
 }
