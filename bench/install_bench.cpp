@@ -94,7 +94,7 @@ int main(int argc, char** argv) {
         qlr::InstallWindow window(installer, windows, [](double) {});
 
         double start = clock.NowMs();
-        qlr::RunInstall(window, {files, ini, shell, registry});
+        qlr::RunInstall(window, {files, ini, shell, registry, clock});
         installMs.push_back(clock.NowMs() - start);
         installCopiesMs.push_back(copiesDone.ms - start);
         if (installer.Text1.Text() != "Quillora Installed !") {

@@ -29,6 +29,12 @@ std::optional<std::string> PlayerDirectory(const std::string& command) {
     return program.substr(0, separator);
 }
 
+std::string Join(std::initializer_list<std::string_view> pieces) {
+    std::string text;
+    for (std::string_view piece : pieces) text.append(piece.data(), piece.size());
+    return text;
+}
+
 std::string ListAtMost(const std::vector<std::string>& lines, std::size_t most) {
     std::string text;
     for (std::size_t i = 0; i < lines.size() && i < most; ++i) {

@@ -1,7 +1,9 @@
 #pragma once
 // Path and text rules that the installer and the remover share.
+#include <initializer_list>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace qlr {
@@ -25,6 +27,10 @@ std::optional<std::string> PlayerDirectory(const std::string& command);
 
 // The subkey of HKEY_CLASSES_ROOT whose default value holds that command.
 inline constexpr const char* kPlayerCommandKey = "Winamp.SkinZip\\shell\\install\\command";
+
+// The pieces one after the other. (One call where a chain of '+' would make a temporary text per
+// piece: the programs build many messages, and each chain costs code.)
+std::string Join(std::initializer_list<std::string_view> pieces);
 
 // Joins lines with CR LF for a message box, showing at most `most` of them and then
 // "... and N more" for the rest.

@@ -5,8 +5,9 @@
 
 namespace qlr {
 
-std::optional<std::string> DetectPlayerDirectory(const std::string& command, const Registry& registry,
-                                                 const FileSystem& files) {
+std::optional<std::string> DetectPlayerDirectory(const std::string& command,
+                                                 const RegistryReader& registry,
+                                                 const FileRemoval& files) {
     std::optional<std::string> directory = PlayerDirectory(command);
     if (directory) return directory;
     // Where the player records itself, in the order they are tried.

@@ -21,7 +21,8 @@ inline constexpr const char* kPlayerSettingsKey = "Software\\Winamp";
 // then HKEY_LOCAL_MACHINE (kPlayerSettingsKey) are tried, each taken only when the player's
 // program (winamp.exe) is in it, without the trailing '\' the value may end in. Nothing when none
 // of them gives a directory.
-std::optional<std::string> DetectPlayerDirectory(const std::string& command, const Registry& registry,
-                                                 const FileSystem& files);
+std::optional<std::string> DetectPlayerDirectory(const std::string& command,
+                                                 const RegistryReader& registry,
+                                                 const FileRemoval& files);
 
 }  // namespace qlr

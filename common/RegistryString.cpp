@@ -2,7 +2,7 @@
 
 namespace qlr {
 
-bool ReadStringValue(const Registry& registry, std::uint32_t root, const std::string& subKey,
+bool ReadStringValue(const RegistryReader& registry, std::uint32_t root, const std::string& subKey,
                      const std::string& valueName, std::string& text, RegistryView view) {
     const RegistryValue probe = registry.Query(root, subKey, valueName, 0, view);
     if (!probe.ok() || probe.type != kRegSz) return false;

@@ -12,7 +12,7 @@ namespace qlr {
 // text, in two queries: the first learns the type and size, the second reads that many bytes. The
 // text ends at its first NUL. Only a plain string (REG_SZ) is accepted: a missing key or value,
 // any other type or a failing query gives false, and text is then left as it was.
-bool ReadStringValue(const Registry& registry, std::uint32_t root, const std::string& subKey,
+bool ReadStringValue(const RegistryReader& registry, std::uint32_t root, const std::string& subKey,
                      const std::string& valueName, std::string& text,
                      RegistryView view = RegistryView::Native);
 

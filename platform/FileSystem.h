@@ -58,20 +58,28 @@ struct DirectoryEntry {
     }
 };
 
-class FileSystem {
+// The operations a removal needs: a program that only deletes files works with these alone, and
+// carries the code of no other.
+class FileRemoval {
 public:
-    virtual ~FileSystem() = default;
+    virtual ~FileRemoval() = default;
 
     // The process's current directory, as the platform reports it.
     virtual std::string CurrentDirectory() const = 0;
+    virtual bool IsFile(const std::string& path) const = 0;
+    // Deletes one file.
+    virtual Status RemoveFile(const std::string& path) = 0;
+};
+
+class FileSystem : public FileRemoval {
+public:
     // Makes one directory level; fails when it exists already or its parent is missing.
     virtual Status MakeDirectory(const std::string& path) = 0;
     virtual bool IsDirectory(const std::string& path) const = 0;
-    virtual bool IsFile(const std::string& path) const = 0;
     // Copies byte for byte, replacing an existing target.
     virtual Status CopyReplacing(const std::string& from, const std::string& to) = 0;
-    // Deletes one file.
-    virtual Status RemoveFile(const std::string& path) = 0;
+    // The file's bytes, whole.
+    virtual Result<std::string> ReadBytes(const std::string& path) const = 0;
     // Creates (or truncates) a text file for writing. On failure returns null and sets status.
     virtual std::unique_ptr<TextFileWriter> CreateTextFile(const std::string& path, Status& status) = 0;
     // The file's version resource, when it has one.

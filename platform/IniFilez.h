@@ -8,6 +8,10 @@
 
 namespace qlr {
 
+// A default value for GetPrivateProfileStringA that no key of a text profile file holds (the DEL
+// control character alone): it comes back only for a file, section or key that is not there.
+inline constexpr const char* kMissingProfileValue = "\x7f";
+
 class IniFilez {
 public:
     virtual ~IniFilez() = default;

@@ -27,9 +27,11 @@ struct RegistryValue {
     bool ok() const { return status.ok(); }
 };
 
-class Registry {
+// Reading alone: a program that only reads values works with this, and carries the code of no
+// other operation.
+class RegistryReader {
 public:
-    virtual ~Registry() = default;
+    virtual ~RegistryReader() = default;
     // Opens subKey under root and queries valueName ("" is the key's default value) into a buffer
     // of `capacity` bytes. With capacity 0 no data is read: only the type and size are learned.
     // Data larger than a non-zero capacity makes the query fail. The key is looked for in the
@@ -37,7 +39,10 @@ public:
     virtual RegistryValue Query(std::uint32_t root, const std::string& subKey,
                                 const std::string& valueName, std::uint32_t capacity,
                                 RegistryView view = RegistryView::Native) const = 0;
+};
 
+class Registry : public RegistryReader {
+public:
     // Creates subKey under root (with every missing key on its path) or opens it, stores the value
     // with exactly these type and data bytes, and flushes the key to disk before closing it.
     virtual Status SetValue(std::uint32_t root, const std::string& subKey,

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/LocalTime.h"
 #include "platform/WindowsValues.h"
 
 namespace qlr::forms {
@@ -35,11 +36,13 @@ public:
     virtual void SendCloseRequest(WindowHandle window) = 0;
 };
 
-// A monotonic clock: never goes back, unaffected by the time of day.
+// The time: a monotonic clock that never goes back, unaffected by the time of day, for measuring
+// waits; and the local date and time of day, for naming what a user finds later.
 class Clock {
 public:
     virtual ~Clock() = default;
     virtual double NowMs() const = 0;
+    virtual LocalTime LocalNow() const = 0;
 };
 
 }  // namespace qlr

@@ -14,6 +14,7 @@ inline constexpr std::uint32_t kErrorAccessDenied = 5;      // also: deleting a 
 inline constexpr std::uint32_t kErrorInvalidHandle = 6;
 inline constexpr std::uint32_t kErrorInvalidDrive = 15;
 inline constexpr std::uint32_t kErrorNotReady = 21;         // a drive without a medium
+inline constexpr std::uint32_t kErrorSharingViolation = 32; // a file another program holds open
 inline constexpr std::uint32_t kErrorInvalidParameter = 87;
 inline constexpr std::uint32_t kErrorDiskFull = 112;
 inline constexpr std::uint32_t kErrorInvalidName = 123;     // a name that cannot be a file's

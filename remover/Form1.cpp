@@ -16,7 +16,6 @@ namespace {
 
 const Color kOrange = Color::Rgb(255, 128, 0);
 const char kTitle[] = "QLR Remover";
-const char kExit[] = "E&xit";
 
 }  // namespace
 
@@ -66,15 +65,15 @@ void Form1::Form_Load() {
 void Form1::Command1_Click() { services_.windows.EndProgram(); }
 
 void Form1::Command2_Click() {
-    if (Command2.Caption() == kExit) services_.windows.EndProgram();
+    if (Command2.Caption() == kExitCaption) services_.windows.EndProgram();
 
     Command1.SetEnabled(false);
     Label1.SetCaption("Erasing QLR ... Wait, Please.");
 
     const std::vector<std::string> failed =
-        RunRemoval({services_.files, services_.registry}, wnpdir.Caption());
+        RunRemoval({services_.files, services_.registry, services_.log}, wnpdir.Caption());
 
-    Command2.SetCaption(kExit);
+    Command2.SetCaption(kExitCaption);
     if (failed.empty()) {
         Label1.SetCaption("Erased All QLR Files and Configuration !");
         return;

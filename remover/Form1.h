@@ -8,6 +8,7 @@
 //   Label2    the player's directory found, or that none was found
 //   Label3    the install directory (the current directory)
 //   wnpdir    hidden holder of the player's directory, where the configuration files are
+#include "common/RunLog.h"
 #include "forms/Controls.h"
 #include "platform/FileSystem.h"
 #include "platform/Registry.h"
@@ -18,8 +19,9 @@ namespace qlr::remover {
 // The platform services the remover's procedures work with.
 struct RemoverServices {
     WindowSystem& windows;
-    FileSystem& files;
-    Registry& registry;
+    FileRemoval& files;
+    const RegistryReader& registry;
+    RunLog* log = nullptr;  // a run started with switches logs every file deleted or kept here
 };
 
 class Form1 : public forms::Form {
@@ -44,5 +46,8 @@ public:
 private:
     RemoverServices services_;
 };
+
+// "&Yes" turns into this button once the removal has run.
+inline constexpr const char* kExitCaption = "E&xit";
 
 }  // namespace qlr::remover

@@ -4,7 +4,7 @@
 
 namespace qlr::remover::RegistryModule {
 
-std::string ReadRegistryString(const Registry& registry, std::uint32_t root,
+std::string ReadRegistryString(const RegistryReader& registry, std::uint32_t root,
                                const std::string& subKey, const std::string& valueName,
                                const std::string& defaultValue) {
     std::string text;

@@ -11,7 +11,7 @@ namespace qlr::remover::RegistryModule {
 // queries: the first learns the type and size, the second reads that many bytes. The text ends at
 // its first NUL. Only a plain string (REG_SZ) is accepted; a missing key or value, any other type
 // or a failing query gives defaultValue.
-std::string ReadRegistryString(const Registry& registry, std::uint32_t root,
+std::string ReadRegistryString(const RegistryReader& registry, std::uint32_t root,
                                const std::string& subKey, const std::string& valueName,
                                const std::string& defaultValue);
 

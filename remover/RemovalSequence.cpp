@@ -48,7 +48,12 @@ private:
         Delete(base + kDialogLibrary);
     }
 
-    void Delete(const std::string& path) { Check(platform_.files.RemoveFile(path), path); }
+    // A file that was there is logged, deleted or not.
+    void Delete(const std::string& path) {
+        const Status status = platform_.files.RemoveFile(path);
+        if (platform_.log && !NothingThere(status)) platform_.log->Step("Delete " + path, status);
+        Check(status, path);
+    }
 
     // A deletion that failed while its item is still there is added to the list, as `what`.
     void Check(Status status, const std::string& what) {

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "common/RunLog.h"
 #include "platform/FileSystem.h"
 #include "platform/Registry.h"
 
@@ -12,8 +13,9 @@ namespace qlr::remover {
 
 // The platform services the removal steps work with.
 struct RemovalPlatform {
-    FileSystem& files;
-    Registry& registry;
+    FileRemoval& files;
+    const RegistryReader& registry;
+    RunLog* log = nullptr;  // a run started with switches logs every file deleted or kept here
 };
 
 // The configuration files, in the order of deletion: the five files the installer writes, then

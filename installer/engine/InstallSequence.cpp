@@ -3,14 +3,18 @@
 #include <iterator>
 
 #include "common/Paths.h"
+#include "installer/engine/BackupDirectory.h"
 #include "installer/engine/ConfigFiles.h"
 #include "installer/engine/FailedSteps.h"
+#include "installer/engine/SettingsDirectory.h"
 #include "installer/engine/ShellLink.h"
 #include "installer/engine/SystemDirs.h"
 #include "installer/engine/WinampSettings.h"
 #include "platform/WindowSystem.h"
 
 namespace qlr {
+
+using namespace std::literals;
 
 namespace {
 
@@ -40,7 +44,7 @@ public:
     // The user's two choices are read before the window's fields turn into the progress report.
     Install(const InstallWindow& window, InstallPlatform platform)
         : window_(window), platform_(platform), installDirectory_(window.Text1.Text()),
-          playlist_(window.Text2.Text()) {}
+          playlist_(window.Text2.Text()), failed_(platform.log) {}
 
     void Run();
 
@@ -64,6 +68,7 @@ private:
     void CopyPlugIns();
     void WriteConfiguration();
     void WriteSettings();
+    void WriteSettingsWherePlayerReads();
     void CreateDesktopShortcut();
 
     // The directories the steps work in, each as a base for file names (ending in '\').
@@ -73,12 +78,14 @@ private:
 
     void CopyFiles(const Copy* first, const Copy* last, const std::string& targetBase,
                    bool keepNewerVersions);
+    void WriteSettingsInto(const std::string& settingsFile, const std::string& backupSubdirectory);
 
     const InstallWindow& window_;
     InstallPlatform platform_;
     const std::string installDirectory_;
     const std::string playlist_;
     FailedSteps failed_;
+    BackupDirectory backup_{platform_.files, platform_.clock, PlayerBase()};
 };
 
 // The install, one step a line, in this order. A new step is a member function above and its
@@ -93,6 +100,7 @@ const Install::Step Install::kScript[] = {
     &Install::ShowWritingConfiguration,
     &Install::WriteConfiguration,
     &Install::WriteSettings,
+    &Install::WriteSettingsWherePlayerReads,
     &Install::CreateDesktopShortcut,
     &Install::ShowDone,
     &Install::ReportFailures,
@@ -105,11 +113,11 @@ void Install::Run() {
 }
 
 bool Install::FieldsAccepted() {
-    if (playlist_.size() < 7) {
+    if (playlist_.size() < kShortestPlaylist) {
         window_.windows.MsgBox(kNoDefaultListText, kNoDefaultListTitle, kMbOk | kMbIconError);
         return false;
     }
-    if (installDirectory_.size() < 3) {
+    if (installDirectory_.size() < kShortestDirectory) {
         window_.windows.MsgBox("You Must Specify A Directory To Install In !", kInstallerTitle,
                                kMbOk | kMbIconError);
         return false;
@@ -143,7 +151,7 @@ void Install::ShowDone() {
         window_.Text2.SetText("[All Done]");
     } else {
         window_.Text1.SetText("Quillora Installed With Errors !");
-        window_.Text2.SetText("[Steps Failed : " + std::to_string(failures) + "]");
+        window_.Text2.SetText(Join({"[Steps Failed : "sv, std::to_string(failures), "]"sv}));
     }
     window_.Command2.SetEnabled(false);
     window_.Command3.SetEnabled(false);
@@ -184,11 +192,26 @@ void Install::CopyPlugIns() {
 }
 
 void Install::WriteConfiguration() {
-    WriteConfigFiles(platform_.files, PlayerBase(), playlist_, failed_);
+    WriteConfigFiles(platform_.files, PlayerBase(), playlist_, backup_, failed_);
 }
 
-void Install::WriteSettings() {
-    WriteWinampSettings(platform_.ini, PlayerBase() + "winamp.ini", failed_);
+void Install::WriteSettings() { WriteSettingsInto(PlayerBase() + "winamp.ini", ""); }
+
+// A player installed with settings per user reads winamp.ini from the directory its paths.ini
+// names, never from its own directory. Without that value there is nothing more to write.
+void Install::WriteSettingsWherePlayerReads() {
+    const std::string pathsFile = PlayerBase() + kPlayerPathsFile;
+    const std::string inidir = platform_.ini.GetPrivateProfileStringA(
+        kPlayerPathsSection, kPlayerSettingsDirectoryKey, kMissingProfileValue, pathsFile);
+    if (inidir == kMissingProfileValue) return;
+    const Result<std::string> directory =
+        ResolveSettingsDirectory(inidir, window_.wnpdir.Caption(), platform_.shell);
+    if (!failed_.Check(directory.status, Join({"Find the settings directory "sv, kPlayerSettingsDirectoryKey,
+                                               "="sv, inidir, " of "sv, pathsFile})) ||
+        !failed_.Check(MakeSettingsDirectory(platform_.files, directory.value),
+                       Join({"Make directory "sv, directory.value})))
+        return;
+    WriteSettingsInto(WithTrailingBackslash(directory.value) + "winamp.ini", kSettingsBackupSubdirectory);
 }
 
 // The scheduler runs in the player's directory, as the window holds it. Without the program at
@@ -216,11 +239,22 @@ void Install::CopyFiles(const Copy* first, const Copy* last, const std::string& 
         if (keepNewerVersions) {
             std::optional<FileVersion> present = files.VersionOf(target);
             std::optional<FileVersion> shipped = files.VersionOf(source);
-            if (present && shipped && *shipped < *present) continue;
+            if (present && shipped && *shipped < *present) {
+                failed_.Check(Status::Ok(), "Keep the newer version in place at " + target);
+                continue;
+            }
         }
         failed_.Check(files.CopyReplacing(source, target),
-                      std::string("Copy ") + copy->source + " to " + target);
+                      Join({"Copy "sv, copy->source, " to "sv, target}));
     }
+}
+
+// The player's settings, after a copy of the file when they change values it holds.
+void Install::WriteSettingsInto(const std::string& settingsFile, const std::string& backupSubdirectory) {
+    if (platform_.files.IsFile(settingsFile) && WouldChangeSettings(platform_.ini, settingsFile) &&
+        !backup_.KeepCopy(settingsFile, backupSubdirectory, failed_))
+        return;
+    WriteWinampSettings(platform_.ini, settingsFile, failed_);
 }
 
 }  // namespace

@@ -1,12 +1,14 @@
 #pragma once
 // The install button's procedure: checks the two fields, makes the install directory, copies the
-// kit's ten files, writes the scheduler's configuration and the player's settings, creates the
-// desktop shortcut, and ends in the Done state. It works on the main window's controls, so it
+// kit's ten files, writes the scheduler's configuration and the player's settings (into its
+// directory and, for a player with settings per user, into its settings directory), keeping a
+// copy of each file it changes, creates the desktop shortcut, and ends in the Done state. It works on the main window's controls, so it
 // runs the same whether a real window or a recording view shows them.
 #include <functional>
 #include <string>
 #include <utility>
 
+#include "common/RunLog.h"
 #include "forms/Controls.h"
 #include "platform/FileSystem.h"
 #include "platform/IniFilez.h"
@@ -55,7 +57,9 @@ struct InstallPlatform {
     FileSystem& files;
     IniFilez& ini;
     Shell& shell;
-    Registry& registry;
+    const RegistryReader& registry;
+    const Clock& clock;  // names the backup directory of the files an install replaces
+    RunLog* log = nullptr;  // a run started with switches logs every step here
 };
 
 inline constexpr const char* kExitCaption = "E&xit";
@@ -65,6 +69,9 @@ inline constexpr const char* kNoDefaultListText =
     "You Must Specify A Default Playlist Or \"Quillora\" Will Not Work. If You Don't Have A "
     "Default List Yet Quit This Installer, Create One And Try Again.";
 inline constexpr const char* kNoDefaultListTitle = "No Default List";
+// The install refuses a default playlist or an install directory shorter than these.
+inline constexpr std::size_t kShortestPlaylist = 7;
+inline constexpr std::size_t kShortestDirectory = 3;
 
 // One click of the install button. After a completed install the button reads "E&xit" and the
 // click ends the program.

@@ -91,6 +91,20 @@ std::string Below(const std::string& directory, const std::string& path) {
 
 }  // namespace
 
+Status MakeSettingsDirectory(FileSystem& files, const std::string& directory) {
+    if (files.IsDirectory(directory)) return Status::Ok();
+    const std::size_t slash = directory.find_last_of('\\');
+    if (slash != std::string::npos && slash > 0) {
+        std::string parent = directory.substr(0, slash);
+        if (parent.size() == 2 && IsDriveSpecifier(parent)) parent += '\\';  // the drive's root
+        const Status parentMade = parent.size() < directory.size() ? MakeSettingsDirectory(files, parent)
+                                                                   : Status::Ok();  // a missing root
+        if (!parentMade.ok()) return parentMade;
+    }
+    const Status made = files.MakeDirectory(directory);
+    return made.ok() || files.IsDirectory(directory) ? Status::Ok() : made;
+}
+
 Result<std::string> ResolveSettingsDirectory(const std::string& inidir,
                                              const std::string& playerDirectory, Shell& shell) {
     const std::string value = Trimmed(inidir);

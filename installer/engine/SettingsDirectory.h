@@ -4,6 +4,7 @@
 // names the settings directory; this resolves that value.
 #include <string>
 
+#include "platform/FileSystem.h"
 #include "platform/Shell.h"
 #include "platform/Status.h"
 
@@ -29,5 +30,9 @@ inline constexpr const char* kPlayerSettingsDirectoryKey = "inidir";
 // variable the platform cannot give (the status is then the platform's).
 Result<std::string> ResolveSettingsDirectory(const std::string& inidir,
                                              const std::string& playerDirectory, Shell& shell);
+
+// Makes the settings directory, with each missing parent, as the player would on its first start;
+// succeeds when it exists already.
+Status MakeSettingsDirectory(FileSystem& files, const std::string& directory);
 
 }  // namespace qlr

@@ -1,6 +1,10 @@
 #include "installer/engine/WinampSettings.h"
 
+#include "common/Paths.h"
+
 namespace qlr {
+
+using namespace std::literals;
 
 namespace {
 
@@ -43,8 +47,16 @@ void WriteWinampSettings(IniFilez& ini, const std::string& settingsFile, FailedS
     for (const Setting& setting : kSettings)
         failed.Check(ini.WritePrivateProfileStringA(setting.section, setting.key, setting.value,
                                                     settingsFile),
-                     std::string("Write setting ") + setting.key + " in [" + setting.section +
-                         "] of " + settingsFile);
+                     Join({"Write setting "sv, setting.key, " in ["sv, setting.section, "] of "sv, settingsFile}));
+}
+
+bool WouldChangeSettings(IniFilez& ini, const std::string& settingsFile) {
+    for (const Setting& setting : kSettings) {
+        const std::string held = ini.GetPrivateProfileStringA(setting.section, setting.key,
+                                                              kMissingProfileValue, settingsFile);
+        if (held != setting.value) return true;  // a value it lacks is a change too
+    }
+    return false;
 }
 
 }  // namespace qlr

@@ -12,4 +12,8 @@ namespace qlr {
 // Every other line of the file stays as it was.
 void WriteWinampSettings(IniFilez& ini, const std::string& settingsFile, FailedSteps& failed);
 
+// Whether writing the 23 values would change the file: it lacks one of the keys or holds
+// another value for it.
+bool WouldChangeSettings(IniFilez& ini, const std::string& settingsFile);
+
 }  // namespace qlr

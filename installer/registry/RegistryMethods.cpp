@@ -39,7 +39,7 @@ std::string RegistryText(std::uint32_t type, const std::string& data) {
     return text;
 }
 
-std::string ReadRegistry(const Registry& registry, std::uint32_t root, const std::string& keyPath,
+std::string ReadRegistry(const RegistryReader& registry, std::uint32_t root, const std::string& keyPath,
                          const std::string& valueName) {
     RegistryValue value = registry.Query(root, keyPath, valueName, kRegistryBufferSize);
     if (!value.ok()) return kNotFound;

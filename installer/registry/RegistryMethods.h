@@ -25,7 +25,7 @@ std::string NumberText(std::uint32_t number);
 std::string RegistryText(std::uint32_t type, const std::string& data);
 
 // Reads one value (name "" is the key's default value) and returns it as text, or "Not Found".
-std::string ReadRegistry(const Registry& registry, std::uint32_t root, const std::string& keyPath,
+std::string ReadRegistry(const RegistryReader& registry, std::uint32_t root, const std::string& keyPath,
                          const std::string& valueName);
 
 // The text of a REG_DWORD write as a signed 32-bit number: optional blanks, an optional sign and

@@ -129,7 +129,8 @@ InstallWindow Installer::InstallControls() {
 }
 
 void Installer::Command1_Click() {
-    RunInstall(InstallControls(), {services_.files, services_.ini, services_.shell, services_.registry});
+    RunInstall(InstallControls(), {services_.files, services_.ini, services_.shell, services_.registry,
+                                    services_.clock, services_.log});
 }
 
 void Installer::Command2_Click() {

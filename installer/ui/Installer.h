@@ -30,10 +30,11 @@ namespace qlr {
 struct InstallerServices {
     WindowSystem& windows;
     FileSystem& files;
-    Registry& registry;
+    const RegistryReader& registry;  // the installer only reads the registry
     Clock& clock;
     IniFilez& ini;
     Shell& shell;
+    RunLog* log = nullptr;  // a run started with switches logs every install step here
 };
 
 class Installer : public forms::Form {

@@ -15,15 +15,16 @@ void RestrictDllSearch() {
     }
 }
 
-int RunForm(HINSTANCE instance, forms::Form& form, Win32WindowSystem& windows,
-            ArtworkPainter painter, ControlRealiser realise) {
-    // Loads the common controls the manifest asks for, so the standard controls get their look.
+void PrepareWindows(HINSTANCE instance, Win32WindowSystem& windows, ArtworkPainter painter,
+                    ControlRealiser realise) {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
     if (auto init = SystemFunction<BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*)>(
             "comctl32.dll", "InitCommonControlsEx"))
         init(&controls);
-
     windows.SetRealisation(instance, std::move(painter), realise);
+}
+
+int RunForm(forms::Form& form, Win32WindowSystem& windows) {
     std::unique_ptr<FormWindow> window;
     try {
         window = windows.Open(form, nullptr);
@@ -33,6 +34,14 @@ int RunForm(HINSTANCE instance, forms::Form& form, Win32WindowSystem& windows,
     if (!window) return 1;
     window->Show();
     return windows.RunEventLoop();
+}
+
+std::unique_ptr<FormWindow> ShowWithoutInput(forms::Form& form, Win32WindowSystem& windows) {
+    std::unique_ptr<FormWindow> window = windows.Realise(form, nullptr);
+    if (!window) return nullptr;
+    window->Show();
+    EnableWindow(window->Handle(), FALSE);
+    return window;
 }
 
 }  // namespace qlr::win32

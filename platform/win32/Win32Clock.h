@@ -1,5 +1,5 @@
 #pragma once
-// The steady clock of the Windows programs: the performance counter, in milliseconds.
+// The clock of the Windows programs: the performance counter, in milliseconds, and the local time.
 //
 // Read directly rather than through std::chrono::steady_clock, whose mingw implementation goes
 // through winpthreads' clock_gettime and links that library's whole thread implementation.
@@ -8,6 +8,12 @@
 #include "platform/WindowSystem.h"
 
 namespace qlr::win32 {
+
+inline LocalTime LocalTimeNow() {
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    return {now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond};
+}
 
 class Win32Clock : public Clock {
 public:
@@ -18,6 +24,8 @@ public:
         QueryPerformanceCounter(&now);
         return static_cast<double>(now.QuadPart) * 1000.0 / static_cast<double>(frequency_.QuadPart);
     }
+
+    LocalTime LocalNow() const override { return LocalTimeNow(); }
 
 private:
     LARGE_INTEGER frequency_;

@@ -128,15 +128,29 @@ Status Readable(const std::string& directory) {
     return LastError();
 }
 
-}  // namespace
-
-std::string Win32FileSystem::CurrentDirectory() const {
+// The removal's operations, for both classes.
+std::string CurrentDirectoryText() {
     DWORD size = GetCurrentDirectoryA(0, nullptr);
     std::string directory(size, '\0');
     DWORD length = GetCurrentDirectoryA(size, directory.data());
     directory.resize(length < size ? length : 0);
     return directory;
 }
+
+bool IsFileAt(const std::string& path) {
+    DWORD attributes = Attributes(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+Status DeleteFileAt(const std::string& path) { return StatusOf(DeleteFileA(path.c_str())); }
+
+}  // namespace
+
+std::string Win32FileRemoval::CurrentDirectory() const { return CurrentDirectoryText(); }
+bool Win32FileRemoval::IsFile(const std::string& path) const { return IsFileAt(path); }
+Status Win32FileRemoval::RemoveFile(const std::string& path) { return DeleteFileAt(path); }
+
+std::string Win32FileSystem::CurrentDirectory() const { return CurrentDirectoryText(); }
 
 Status Win32FileSystem::MakeDirectory(const std::string& path) {
     return StatusOf(CreateDirectoryA(path.c_str(), nullptr));
@@ -147,18 +161,27 @@ bool Win32FileSystem::IsDirectory(const std::string& path) const {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-bool Win32FileSystem::IsFile(const std::string& path) const {
-    DWORD attributes = Attributes(path);
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
+bool Win32FileSystem::IsFile(const std::string& path) const { return IsFileAt(path); }
 
 Status Win32FileSystem::CopyReplacing(const std::string& from, const std::string& to) {
     return StatusOf(CopyFileA(from.c_str(), to.c_str(), FALSE));
 }
 
-Status Win32FileSystem::RemoveFile(const std::string& path) {
-    return StatusOf(DeleteFileA(path.c_str()));
+Result<std::string> Win32FileSystem::ReadBytes(const std::string& path) const {
+    UniqueHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) return {LastError(), {}};
+    const DWORD size = GetFileSize(file.get(), nullptr);
+    if (size == INVALID_FILE_SIZE) return {LastError(), {}};
+    Result<std::string> bytes;
+    bytes.value.resize(size);
+    DWORD read = 0;
+    if (size != 0 && !ReadFile(file.get(), &bytes.value[0], size, &read, nullptr)) return {LastError(), {}};
+    if (read != size) return {Status::Fail(ERROR_HANDLE_EOF), {}};  // the file shrank meanwhile
+    return bytes;
 }
+
+Status Win32FileSystem::RemoveFile(const std::string& path) { return DeleteFileAt(path); }
 
 std::unique_ptr<TextFileWriter> Win32FileSystem::CreateTextFile(const std::string& path,
                                                                 Status& status) {

@@ -7,6 +7,14 @@
 
 namespace qlr::win32 {
 
+// The removal's operations alone, for the remover.
+class Win32FileRemoval : public FileRemoval {
+public:
+    std::string CurrentDirectory() const override;
+    bool IsFile(const std::string& path) const override;
+    Status RemoveFile(const std::string& path) override;
+};
+
 class Win32FileSystem : public FileSystem {
 public:
     std::string CurrentDirectory() const override;
@@ -14,6 +22,7 @@ public:
     bool IsDirectory(const std::string& path) const override;
     bool IsFile(const std::string& path) const override;
     Status CopyReplacing(const std::string& from, const std::string& to) override;
+    Result<std::string> ReadBytes(const std::string& path) const override;
     Status RemoveFile(const std::string& path) override;
     std::unique_ptr<TextFileWriter> CreateTextFile(const std::string& path, Status& status) override;
     std::optional<FileVersion> VersionOf(const std::string& path) const override;

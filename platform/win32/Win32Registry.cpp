@@ -29,11 +29,9 @@ Status Open(std::uint32_t root, const std::string& subKey, REGSAM access, Unique
 // A buffer the API may fill with `capacity` units; never empty, so its address is always valid.
 std::vector<char> Buffer(std::uint32_t capacity) { return std::vector<char>(capacity ? capacity : 1); }
 
-}  // namespace
-
-RegistryValue Win32Registry::Query(std::uint32_t root, const std::string& subKey,
-                                   const std::string& valueName, std::uint32_t capacity,
-                                   RegistryView view) const {
+// The one query, for both classes.
+RegistryValue QueryValue(std::uint32_t root, const std::string& subKey, const std::string& valueName,
+                         std::uint32_t capacity, RegistryView view) {
     RegistryValue value;
     UniqueKey key;
     value.status = Passable(subKey, valueName);
@@ -51,6 +49,20 @@ RegistryValue Win32Registry::Query(std::uint32_t root, const std::string& subKey
     value.size = size;
     if (value.ok() && capacity) value.data.assign(data.data(), size);
     return value;
+}
+
+}  // namespace
+
+RegistryValue Win32RegistryReader::Query(std::uint32_t root, const std::string& subKey,
+                                         const std::string& valueName, std::uint32_t capacity,
+                                         RegistryView view) const {
+    return QueryValue(root, subKey, valueName, capacity, view);
+}
+
+RegistryValue Win32Registry::Query(std::uint32_t root, const std::string& subKey,
+                                   const std::string& valueName, std::uint32_t capacity,
+                                   RegistryView view) const {
+    return QueryValue(root, subKey, valueName, capacity, view);
 }
 
 Status Win32Registry::SetValue(std::uint32_t root, const std::string& subKey,

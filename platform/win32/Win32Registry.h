@@ -6,6 +6,14 @@
 
 namespace qlr::win32 {
 
+// Reading alone, for the remover.
+class Win32RegistryReader : public RegistryReader {
+public:
+    RegistryValue Query(std::uint32_t root, const std::string& subKey, const std::string& valueName,
+                        std::uint32_t capacity,
+                        RegistryView view = RegistryView::Native) const override;
+};
+
 class Win32Registry : public Registry {
 public:
     RegistryValue Query(std::uint32_t root, const std::string& subKey, const std::string& valueName,

@@ -37,7 +37,8 @@ std::vector<wchar_t> Wide(const std::string& text) {
 }  // namespace
 
 Status Win32Shell::SpecialFolderPath(SpecialFolder folder, std::string& path) {
-    return CsidlFolderPath(CsidlOf(folder), path);
+    const bool common = folder == SpecialFolder::Desktop && commonDesktop;
+    return CsidlFolderPath(common ? CSIDL_COMMON_DESKTOPDIRECTORY : CsidlOf(folder), path);
 }
 
 Status Win32Shell::CsidlFolderPath(int csidl, std::string& path) {

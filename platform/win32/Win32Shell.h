@@ -13,6 +13,10 @@ public:
     Status EnvironmentVariable(const std::string& name, std::string& value) override;
     // Writes the shortcut through the shell's own link object (IShellLinkA + IPersistFile).
     Status SaveShortcut(const std::string& linkPath, const Shortcut& shortcut) override;
+
+    // The desktop is then the one all users share: for a process of the system account, whose
+    // own desktop nobody sees.
+    bool commonDesktop = false;
 };
 
 }  // namespace qlr::win32

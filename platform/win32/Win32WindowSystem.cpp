@@ -13,6 +13,10 @@ void Win32WindowSystem::SetRealisation(HINSTANCE instance, ArtworkPainter painte
 
 std::unique_ptr<FormWindow> Win32WindowSystem::Open(forms::Form& form, HWND owner) {
     form.Form_Load();
+    return Realise(form, owner);
+}
+
+std::unique_ptr<FormWindow> Win32WindowSystem::Realise(forms::Form& form, HWND owner) {
     auto window = std::make_unique<FormWindow>(form, instance_, painter_, realise_, owner);
     if (!window->Create()) return nullptr;
     return window;
@@ -76,7 +80,7 @@ void Win32WindowSystem::ProcessEvents(std::uint32_t maxWaitMs) {
     }
 }
 
-void Win32WindowSystem::EndProgram() { ExitProcess(0); }
+void Win32WindowSystem::EndProgram() { ExitProcess(exitCode_); }
 
 WindowHandle Win32WindowSystem::FindTopLevelWindow(const std::string& className) {
     return reinterpret_cast<WindowHandle>(FindWindowA(className.c_str(), nullptr));

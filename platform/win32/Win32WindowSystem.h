@@ -17,6 +17,8 @@ public:
     // Opens the form: runs its start-up (Form_Load), then makes its window, hidden, with its
     // controls, owned by owner; null when the system refuses the window.
     std::unique_ptr<FormWindow> Open(forms::Form& form, HWND owner);
+    // Makes the window of a form whose start-up has run, as Open does after it.
+    std::unique_ptr<FormWindow> Realise(forms::Form& form, HWND owner);
 
     int MsgBox(const std::string& text, const std::string& title, unsigned style) override;
     void ShowModal(forms::Form& form) override;
@@ -27,6 +29,8 @@ public:
 
     // Runs the event loop until WM_QUIT; returns its exit code.
     int RunEventLoop();
+    // The exit code EndProgram ends the process with (0 unless set).
+    void SetExitCode(UINT code) { exitCode_ = code; }
 
 private:
     // Dispatches one message, the dialog keys (Tab, Enter, Esc, access keys) to the active
@@ -36,6 +40,7 @@ private:
     HINSTANCE instance_ = nullptr;
     ArtworkPainter painter_;
     ControlRealiser realise_ = RealiseStandardControl;
+    UINT exitCode_ = 0;
 };
 
 }  // namespace qlr::win32

@@ -19,6 +19,8 @@ function(qlr_windows_program target icon_kind manifest_name description version 
     OBJECT_DEPENDS "${out}/${target}.ico;${out}/${target}.manifest")
   add_executable(${target} WIN32 ${ARGN} ${out}/${target}.rc)
   target_link_libraries(${target} PRIVATE qlr_win32)
+  # The version the log of a run started with switches names.
+  target_compile_definitions(${target} PRIVATE QLR_PROGRAM_VERSION="${version}")
   if(QLR_LEAN_RUNTIME)  # cmake/lean-runtime.cmake
     target_sources(${target} PRIVATE
       ${PROJECT_SOURCE_DIR}/platform/win32/QuietTerminate.cpp

@@ -134,13 +134,19 @@ protected:
     }
     void ExpectSettings() {
         Profile ini = ParseProfile(player_ + "\\winamp.ini");
-        const std::pair<const char*, const char*> winamp[] = {
-            {"volume", "200"}, {"shuffle", "1"}, {"skin", "Big Bento"}, {"repeat", "1"},
-            {"shuffle_morph_rate", "50"}, {"minimized", "1"}, {"timeleftmode", "1"},
-            {"outname", "OUT_DS_SSRC.DLL"}};
-        for (const auto& [key, value] : winamp) EXPECT_EQ(ini.Value("Winamp", key), value) << key;
+        EXPECT_EQ(ini.Value("Winamp", "volume"), "200");
+        EXPECT_EQ(ini.Value("Winamp", "skin"), "Big Bento");
         EXPECT_EQ(ini.keys["winamp"].size(), 8u);
         EXPECT_EQ(ini.Value("in_mp3", "buffer"), "64");
+        ExpectTheInstallsValues(ini);
+        EXPECT_EQ(ini.sections, (std::vector<std::string>{"Winamp", "in_mp3", "OUT_DS_SSRC"}));
+    }
+    // The 23 values an install writes into a winamp.ini.
+    static void ExpectTheInstallsValues(Profile& ini) {
+        const std::pair<const char*, const char*> winamp[] = {
+            {"shuffle", "1"}, {"repeat", "1"}, {"shuffle_morph_rate", "50"}, {"minimized", "1"},
+            {"timeleftmode", "1"}, {"outname", "OUT_DS_SSRC.DLL"}};
+        for (const auto& [key, value] : winamp) EXPECT_EQ(ini.Value("Winamp", key), value) << key;
         const std::pair<const char*, const char*> plugin[] = {
             {"cfg_fade_stop.usedef", "0"},       {"cfg_fade_stop.On", "1"},
             {"cfg_fade_stop.Time", "1000"},      {"cfg_fade_firststart.usedef", "0"},
@@ -158,7 +164,6 @@ protected:
         }
         // Written with their exact letter case, in order.
         EXPECT_EQ(ini.keys["out_ds_ssrc"], pluginKeys);
-        EXPECT_EQ(ini.sections, (std::vector<std::string>{"Winamp", "in_mp3", "OUT_DS_SSRC"}));
     }
     void ExpectShortcut() {
         LinkFacts link = LoadShortcut(Link());

@@ -94,11 +94,19 @@ public:
         log.push_back("copy " + from + " -> " + to);
         auto source = files_.find(Key(from));
         if (source == files_.end()) return Status::Fail(kErrorFileNotFound);
+        if (locked.count(Key(from))) return Status::Fail(kErrorSharingViolation);
         Status status = Writable(to);
         if (!status.ok()) return status;
         files_[Key(to)] = {source->second.bytes, false, source->second.version};
         Remember(to, 0);
         return Status::Ok();
+    }
+
+    Result<std::string> ReadBytes(const std::string& path) const override {
+        auto it = files_.find(Opened(path));
+        if (it == files_.end()) return {Status::Fail(kErrorFileNotFound), {}};
+        if (locked.count(Key(path))) return {Status::Fail(kErrorSharingViolation), {}};
+        return {Status::Ok(), it->second.bytes};
     }
 
     Status RemoveFile(const std::string& path) override {
@@ -176,6 +184,8 @@ public:
     mutable int listings = 0;                      // calls of ListDirectory
     mutable int driveQueries = 0;                  // calls of Drives
     std::vector<std::string> log;
+    // Lower-case paths of files another program holds open: reading and copying them fails.
+    std::set<std::string> locked;
     // Lines whose writing fails, by their text; a way to simulate a full disk.
     std::set<std::string> failingLines;
 

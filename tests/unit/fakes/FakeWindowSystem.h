@@ -68,7 +68,9 @@ public:
 class FakeClock : public Clock {
 public:
     double NowMs() const override { return now; }
+    LocalTime LocalNow() const override { return local; }
     double now = 0;
+    LocalTime local{2026, 3, 7, 9, 5, 4};
 };
 
 }  // namespace qlr::test

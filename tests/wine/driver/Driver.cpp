@@ -96,8 +96,18 @@ std::vector<char> CommandLine(const std::string& exe, const std::vector<std::str
 
 Process Process::Start(const std::string& exe, const std::vector<std::string>& args,
                        const std::string& currentDirectory) {
-    std::vector<char> buffer = CommandLine(exe, args);
-    const std::string commandLine(buffer.data());
+    return StartCommandLine(exe, CommandLine(exe, args).data(), currentDirectory);
+}
+
+Process Process::StartWritten(const std::string& exe, const std::string& arguments,
+                              const std::string& currentDirectory) {
+    return StartCommandLine(exe, QuoteArgument(exe) + " " + arguments, currentDirectory);
+}
+
+Process Process::StartCommandLine(const std::string& exe, const std::string& commandLine,
+                                  const std::string& currentDirectory) {
+    std::vector<char> buffer(commandLine.begin(), commandLine.end());
+    buffer.push_back('\0');
 
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
@@ -111,7 +121,9 @@ Process Process::Start(const std::string& exe, const std::vector<std::string>& a
         if (GetLastError() != ERROR_INTERNAL_ERROR || attempt == 3)
             throw DriverError(LastErrorText("starting " + commandLine + " in " + currentDirectory));
         Sleep(200);
-        buffer = CommandLine(exe, args);  // CreateProcess may have written into the command line
+        // CreateProcess may have written into the command line.
+        buffer.assign(commandLine.begin(), commandLine.end());
+        buffer.push_back('\0');
     }
     CloseHandle(info.hThread);
     Process process;
@@ -220,6 +232,18 @@ HWND WaitForMainWindow(const Process& process, DWORD timeoutMs) {
 
 HWND WaitForMessageBox(const Process& process, DWORD timeoutMs) {
     return WaitForWindow(process, IsMessageBox, "message box", timeoutMs);
+}
+
+DWORD ExpectExitShowingNothing(const Process& process, DWORD timeoutMs) {
+    const ULONGLONG deadline = GetTickCount64() + timeoutMs;
+    for (;;) {
+        const std::vector<HWND> shown = VisibleTopLevelWindows(process.Id());
+        if (!shown.empty())
+            throw DriverError(process.Name() + " shows " + Describe(shown.front()));
+        if (std::optional<DWORD> code = process.WaitForExit(kPollMs)) return *code;
+        if (GetTickCount64() >= deadline)
+            throw DriverError(process.Name() + " still runs " + std::to_string(timeoutMs) + " ms after its start");
+    }
 }
 
 void WaitUntilGone(HWND window, const std::string& what, DWORD timeoutMs) {

@@ -27,6 +27,9 @@ public:
     // Starts `exe` with the arguments (each quoted as needed) in `currentDirectory`.
     static Process Start(const std::string& exe, const std::vector<std::string>& args,
                          const std::string& currentDirectory);
+    // Starts `exe` with its arguments written out as a script writes them, quotes and all.
+    static Process StartWritten(const std::string& exe, const std::string& arguments,
+                                const std::string& currentDirectory);
 
     Process() = default;
     Process(Process&& other) noexcept;
@@ -47,6 +50,9 @@ public:
     void Kill();
 
 private:
+    static Process StartCommandLine(const std::string& exe, const std::string& commandLine,
+                                    const std::string& currentDirectory);
+
     HANDLE handle_ = nullptr;
     DWORD id_ = 0;
     std::string name_;
@@ -72,6 +78,9 @@ HWND WaitForWindow(const Process& process, const std::function<bool(HWND)>& matc
 // The process's main window: visible, top-level, not a message box.
 HWND WaitForMainWindow(const Process& process, DWORD timeoutMs = kWaitMs);
 HWND WaitForMessageBox(const Process& process, DWORD timeoutMs = kWaitMs);
+// Waits for the process to end, looking at its windows meanwhile: one that shows is a failure.
+// Returns the exit code.
+DWORD ExpectExitShowingNothing(const Process& process, DWORD timeoutMs = kWaitMs);
 // Waits until the window is gone or hidden.
 void WaitUntilGone(HWND window, const std::string& what, DWORD timeoutMs = kWaitMs);
 

@@ -51,6 +51,12 @@ std::string DesktopDirectory() {
     return directory;
 }
 
+std::string AppDataDirectory() {
+    char directory[MAX_PATH] = {};
+    SHGetFolderPathA(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, directory);
+    return directory;
+}
+
 std::string Lower(std::string text) {
     for (char& c : text) c = static_cast<char>(tolower(static_cast<unsigned char>(c)));
     return text;

@@ -35,6 +35,8 @@ void WriteBytes(const std::string& path, const std::string& bytes);
 // for 32-bit programs (GetSystemWow64DirectoryA, else GetSystemDirectoryA).
 std::string SystemDirectory();
 std::string DesktopDirectory();
+// The user's Application Data folder (CSIDL 26).
+std::string AppDataDirectory();
 // ASCII letters in lower case: how file names and profile names compare.
 std::string Lower(std::string text);
 

@@ -48,7 +48,7 @@ protected:
         InstallWindow window(*installer, windows,
                              [this](double ms) { log.push_back("pause " + std::to_string(int(ms))); });
         try {
-            RunInstall(window, {files, ini, shell, registry});
+            RunInstall(window, {files, ini, shell, registry, clock});
             return false;
         } catch (const ProgramEnded&) {
             return true;
@@ -74,6 +74,7 @@ protected:
     FakeIniFilez& ini = fakes.ini;
     FakeShell& shell = fakes.shell;
     FakeRegistry& registry = fakes.registry;
+    FakeClock& clock = fakes.clock;
     Strings& log = fakes.windows.log;
     RecordingControlView recorder{fakes.windows.log};
     std::unique_ptr<Installer> installer;
