@@ -7,10 +7,12 @@ namespace qlr::remover {
 using namespace std::literals;
 
 const char kRemoverUsage[] =
-    "qlr_remover.exe [/SILENT | /VERYSILENT] [/LOG=\"file\"], started in the install directory: "
-    "removes Quillora as \"Yes\" does, without asking.\r\n\r\n"
-    "Exit codes: 0 every file of the removal is gone; 1 some could not be deleted (see the log); "
-    "2 command line refused, nothing changed.";
+    "qlr_remover.exe [/SILENT | /VERYSILENT] [/LOG=\"file\"]\r\n\r\n"
+    "Started in the install directory, removes Quillora as \"Yes\" does, without asking.\r\n\r\n"
+    "Exit codes:\r\n"
+    "0  every file of the removal is gone\r\n"
+    "1  some could not be deleted (see the log)\r\n"
+    "2  command line refused, nothing changed";
 
 RunOptions ParseRemoverOptions(const std::string& commandLine) {
     RunOptions options;

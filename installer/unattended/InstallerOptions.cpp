@@ -5,11 +5,16 @@
 
 namespace qlr {
 
+// One line for each part, so that the box never breaks a switch in two.
 const char kInstallerUsage[] =
-    "installer.exe [/SILENT | /VERYSILENT] /PLAYLIST=\"file\" [/DIR=\"directory\"] [/CLOSEPLAYER] "
-    "[/LOG=\"file\"]\r\n\r\n"
-    "Exit codes: 0 installed; 1 installed, steps failed (see the log); 2 command line refused; 3 "
-    "Winamp not found; 4 Winamp runs (/CLOSEPLAYER closes it). With 2, 3 and 4 nothing changed.";
+    "installer.exe [/SILENT | /VERYSILENT] /PLAYLIST=\"file\"\r\n"
+    "    [/DIR=\"directory\"] [/CLOSEPLAYER] [/LOG=\"file\"]\r\n\r\n"
+    "Exit codes:\r\n"
+    "0  installed\r\n"
+    "1  installed, steps failed (see the log)\r\n"
+    "2  command line refused, nothing changed\r\n"
+    "3  Winamp not found, nothing changed\r\n"
+    "4  Winamp runs and /CLOSEPLAYER was not given, nothing changed";
 
 InstallerOptions ParseInstallerOptions(const std::string& commandLine) {
     InstallerOptions options;
