@@ -7,14 +7,15 @@ namespace qlr {
 
 // One line for each part, so that the box never breaks a switch in two.
 const char kInstallerUsage[] =
-    "installer.exe [/SILENT | /VERYSILENT] /PLAYLIST=\"file\"\r\n"
-    "    [/DIR=\"directory\"] [/CLOSEPLAYER] [/LOG=\"file\"]\r\n\r\n"
+    "installer.exe [/SILENT | /VERYSILENT]\r\n"
+    "    /PLAYLIST=\"file\" [/DIR=\"directory\"]\r\n"
+    "    [/CLOSEPLAYER] [/LOG=\"file\"]\r\n\r\n"
     "Exit codes:\r\n"
     "0  installed\r\n"
     "1  installed, steps failed (see the log)\r\n"
     "2  command line refused, nothing changed\r\n"
     "3  Winamp not found, nothing changed\r\n"
-    "4  Winamp runs and /CLOSEPLAYER was not given, nothing changed";
+    "4  Winamp runs (no /CLOSEPLAYER), nothing changed";
 
 InstallerOptions ParseInstallerOptions(const std::string& commandLine) {
     InstallerOptions options;
