@@ -49,71 +49,27 @@ TEST(SettingsDirectory, ResolvesEachFormOfTheValueOrSaysWhyNot) {
     }
 }
 
-TEST(SettingsDirectory, IsMadeWithItsMissingParents) {
-    FakeFileSystem files;
-    EXPECT_TRUE(MakeSettingsDirectory(files, "C:\\Users\\dj\\AppData\\Winamp").ok());
-    EXPECT_TRUE(files.IsDirectory("C:\\Users\\dj\\AppData\\Winamp"));
-    EXPECT_TRUE(MakeSettingsDirectory(files, "C:\\Users\\dj\\AppData\\Winamp").ok());  // exists
-    EXPECT_EQ(MakeSettingsDirectory(files, "Q:\\Radio").error, kErrorPathNotFound);     // no drive Q:
-}
-
-// The install's step for a player with settings per user, after the one for its own directory.
+// The install's step for a player with settings per user: the values go into the settings
+// directory too, made with its missing parents; a value that names none is one failed step.
 class SettingsWherePlayerReads : public InstallSequence {
 protected:
-    SettingsWherePlayerReads() { shell.csidlFolders[26] = "C:\\Users\\dj\\AppData"; }
-    void PathsIni(const char* key, const char* value) {
-        ini.WritePrivateProfileStringA("Winamp", key, value, "C:\\Winamp\\paths.ini");
-        ini.writes.clear();
-    }
-    std::size_t WritesInto(const std::string& file) const {
-        std::size_t count = 0;
-        for (const std::string& write : ini.writes) count += write.size() > file.size() &&
-            write.compare(write.size() - file.size(), file.size(), file) == 0;
-        return count;
+    std::string InstallWith(const char* inidir) {
+        ini.WritePrivateProfileStringA("Winamp", "inidir", inidir, "C:\\Winamp\\paths.ini");
+        Fill("C:\\Winamp\\qlr111", "D:\\Lists\\main.m3u", "D:\\KIT", "C:\\Winamp");
+        EXPECT_FALSE(Click());
+        return Get("Text2") + (windows.boxes.empty() ? "" : " " + windows.boxes[0].text);
     }
 };
 
-TEST_F(SettingsWherePlayerReads, TheValuesGoIntoTheNamedDirectoryToo) {
-    PathsIni("inidir", "{26}\\Winamp");
-    const std::string settings = "C:\\Users\\dj\\AppData\\Winamp\\winamp.ini";
-    ASSERT_FALSE(Click());
-    EXPECT_EQ(Get("Text1"), "Quillora Installed !");
+TEST_F(SettingsWherePlayerReads, TheValuesGoIntoTheNamedDirectoryOrItIsOneFailedStep) {
+    shell.csidlFolders[26] = "C:\\Users\\dj\\AppData";
+    EXPECT_EQ(InstallWith("{26}\\Winamp"), "[All Done]");
     EXPECT_TRUE(files.IsDirectory("C:\\Users\\dj\\AppData\\Winamp"));
-    EXPECT_EQ(WritesInto("C:\\Winamp\\winamp.ini"), 23u);
-    EXPECT_EQ(WritesInto(settings), 23u);
-    EXPECT_EQ(ini.Value(settings, "OUT_DS_SSRC", "cfg_total_time"), "779567");
-
-    // A reinstall over the station's own values there keeps a copy of that file.
-    files.AddFile(settings, "[Winamp]\r\nrepeat=0\r\n");
-    ini.WritePrivateProfileStringA("Winamp", "repeat", "0", settings);
-    Fill("C:\\Winamp\\qlr111", "D:\\Lists\\main.m3u", "D:\\KIT", "C:\\Winamp");
-    ASSERT_FALSE(Click());
-    EXPECT_EQ(Content("C:\\Winamp\\qlr-backup-20260307-090504\\settings\\winamp.ini"), "[Winamp]\r\nrepeat=0\r\n");
-    EXPECT_FALSE(files.IsFile("C:\\Winamp\\qlr-backup-20260307-090504\\winamp.ini"));  // unchanged
-    EXPECT_EQ(ini.Value(settings, "Winamp", "repeat"), "1");
-}
-
-TEST_F(SettingsWherePlayerReads, WithoutTheValueOnlyThePlayersDirectory) {
-    PathsIni("skin", "Bento");
-    ASSERT_FALSE(Click());
-    EXPECT_EQ(ini.writes.size(), 23u);
-    EXPECT_EQ(WritesInto("C:\\Winamp\\winamp.ini"), 23u);
-    EXPECT_EQ(Get("Text1"), "Quillora Installed !");
-}
-
-TEST_F(SettingsWherePlayerReads, AValueThatNamesNoDirectoryIsOneFailedStep) {
-    for (const char* value : {"{99}\\Winamp", "%NOSUCH%\\Winamp", " "}) {
-        SCOPED_TRACE(value);
-        PathsIni("inidir", value);
-        Fill("C:\\Winamp\\qlr111", "D:\\Lists\\main.m3u", "D:\\KIT", "C:\\Winamp");
-        windows.boxes.clear();
-        ASSERT_FALSE(Click());
-        EXPECT_EQ(Get("Text2"), "[Steps Failed : 1]");
-        ASSERT_EQ(windows.boxes.size(), 1u);
-        EXPECT_EQ(windows.boxes[0].text.find("Find the settings directory inidir=" + std::string(value) +
-                                             " of C:\\Winamp\\paths.ini (error "), 0u);
-        EXPECT_EQ(ini.writes.size(), 23u);  // the player's directory only
-    }
+    for (const char* file : {"C:\\Winamp\\winamp.ini", "C:\\Users\\dj\\AppData\\Winamp\\winamp.ini"})
+        EXPECT_EQ(ini.Value(file, "OUT_DS_SSRC", "cfg_total_time"), "779567") << file;
+    EXPECT_EQ(InstallWith("%NOSUCH%"),
+              "[Steps Failed : 1] Find the settings directory inidir=%NOSUCH% of C:\\Winamp\\paths.ini (error 203)");
+    EXPECT_EQ(InstallWith("Q:\\Radio"), "[Steps Failed : 1] Make directory Q:\\Radio (error 3)");
 }
 
 }  // namespace
