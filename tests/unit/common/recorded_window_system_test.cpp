@@ -7,25 +7,24 @@
 namespace qlr {
 namespace {
 
+// At the window, boxes are shown and logged, and the run ends before the program. (Unattended:
+// unattended_install_test.cpp.)
 TEST(RecordedWindowSystem, AtTheWindowBoxesAreShownAndLoggedAndTheRunEndsBeforeTheProgram) {
     test::FakeWindowSystem screen;
     screen.answers = {kIdNo};
     test::FakeLogOutput output;
     RunLog log(output, "run.log");
-    RecordedWindowSystem windows(screen, log, false, kIdYes);
     struct : RunEndHook {
         RunLog* log;
         void BeforeEnd() override { log->End("ended", 0); }
     } ending;
     ending.log = &log;
+    RecordedWindowSystem windows(screen, log, false, kIdYes);
     windows.beforeEnd = &ending;
-    EXPECT_EQ(windows.MsgBox("Quit QLR Installer ?", "QLR Installer", kMbYesNo | kMbIconQuestion), kIdNo);
-    EXPECT_TRUE(windows.Declined());
+    EXPECT_EQ(windows.MsgBox("Quit ?", "QLR Installer", kMbYesNo | kMbIconQuestion), kIdNo);
     EXPECT_THROW(windows.EndProgram(), test::ProgramEnded);
-    EXPECT_EQ(screen.boxes.size(), 1u);
-    EXPECT_EQ(output.Lines(), (std::vector<std::string>{
-                                  "note   Message box \"QLR Installer\": Quit QLR Installer ? (answered No)",
-                                  "end    ended (exit code 0)"}));
+    EXPECT_EQ(output.Lines(), (std::vector<std::string>{"note   Message box \"QLR Installer\": Quit ? (answered No)",
+                                                        "end    ended (exit code 0)"}));
 }
 
 }  // namespace

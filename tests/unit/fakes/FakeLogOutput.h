@@ -10,8 +10,7 @@
 
 namespace qlr::test {
 
-class FakeLogOutput : public LogOutput {
-public:
+struct FakeLogOutput : LogOutput {
     LocalTime Now() const override { return {2026, 12, 7, 9, 5, 3}; }
     std::string ErrorMessage(std::uint32_t code) const override { return code == 5 ? "Access is denied." : ""; }
     Status Append(const std::string& path, const std::string& text) override {
@@ -19,10 +18,10 @@ public:
         files[path] += text;
         return Status::Ok();
     }
-    // The lines of a file, each without its date, time and CR LF.
-    std::vector<std::string> Lines(const std::string& path = "run.log") const {
+    // The lines of "run.log", each without its date, time and CR LF.
+    std::vector<std::string> Lines() const {
         std::vector<std::string> lines;
-        std::istringstream in(files.count(path) ? files.at(path) : "");
+        std::istringstream in(files.count("run.log") ? files.at("run.log") : "");
         for (std::string line; std::getline(in, line);) lines.push_back(line.substr(20, line.size() - 21));
         return lines;
     }
