@@ -15,6 +15,7 @@
 #include "driver/GuiObjects.h"
 #include "driver/Keyboard.h"
 #include "driver/Lists.h"
+#include "driver/Wait.h"
 #include "installer/ui/InstallerIds.h"
 
 namespace qlr::picker_tests {

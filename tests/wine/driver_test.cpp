@@ -1,5 +1,6 @@
 // The driver on its own, against a list box on a thread of this program that stands in for
-// another program's: a list refilled while it is read, one that changes at every read.
+// another program's: a list refilled while it is read, one that changes at every read; and its
+// waits: one in vain says what it saw last, a stalled step ends the program saying so.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -10,6 +11,7 @@
 
 #include "driver/Driver.h"
 #include "driver/Lists.h"
+#include "driver/Wait.h"
 
 namespace driver = qlr::wine_driver;
 
@@ -102,6 +104,29 @@ TEST(DriverLists, AListThatChangesAtEveryReadFailsSayingSo) {
         EXPECT_NE(std::string(error.what()).find("list 100 of \"lists\" changed during each of 5 reads"),
                   std::string::npos) << error.what();
     }
+}
+
+TEST(DriverWaits, AWaitInVainSaysWhatItSawLast) {
+    int asked = 0;
+    try {
+        driver::WaitUntil([&](std::string& seen) { return (seen = "look " + std::to_string(++asked)).empty(); },
+                          "a thing that never comes", 50);
+        FAIL() << "the wait ended without its condition";
+    } catch (const driver::DriverError& error) {
+        EXPECT_EQ(std::string(error.what()),
+                  "waited 50 ms in vain for a thing that never comes; last seen: look " + std::to_string(asked));
+    }
+}
+
+TEST(DriverWaits, AStalledStepEndsTheProgramSayingWhatItSawLast) {
+    EXPECT_EXIT(
+        {
+            driver::StallGuard guard("reading the list", 100);
+            guard.Seen("2 entries");
+            Sleep(30000);
+        },
+        ::testing::ExitedWithCode(ERROR_TIMEOUT),
+        "STALLED: reading the list has not ended within 100 ms; last seen: 2 entries");
 }
 
 }  // namespace
