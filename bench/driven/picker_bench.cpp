@@ -14,6 +14,7 @@
 #include "driver/Driver.h"
 #include "driver/Fixtures.h"
 #include "driver/Keyboard.h"
+#include "driver/Wait.h"
 #include "installer/ui/InstallerIds.h"
 
 namespace driver = qlr::wine_driver;

@@ -15,6 +15,7 @@
 #include "driver/GuiObjects.h"
 #include "driver/Keyboard.h"
 #include "driver/Lists.h"
+#include "driver/Wait.h"
 #include "installer/ui/InstallerIds.h"
 
 namespace qlr::picker_tests {
@@ -66,11 +67,22 @@ protected:
         driver::RegDeleteKey(kPlayerProgId);
     }
 
-    // Clicks a browse button of the main window and waits for its picker.
+    // Clicks a browse button of the main window and waits for its picker, ready for keys: active,
+    // with the focus on one of its controls. It shows before that: a key posted to the focus then
+    // went to the main window's browse button and was lost (measured under load).
     HWND OpenPicker(int browseButton, const std::string& title) {
         driver::ClickButton(main_, browseButton);
-        return driver::WaitForWindow(
+        HWND picker = driver::WaitForWindow(
             installer_, [&](HWND w) { return driver::Title(w) == title; }, "picker \"" + title + "\"");
+        driver::WaitUntil(
+            [&](std::string& seen) {
+                HWND focus = driver::FocusOf(picker);
+                seen = "the focus on " + (focus ? driver::ClassName(focus) + " " + std::to_string(GetDlgCtrlID(focus)) : "nothing") +
+                       (driver::ActiveOf(picker) == picker ? "" : ", another window active");
+                return driver::ActiveOf(picker) == picker && IsChild(picker, focus);
+            },
+            "picker \"" + title + "\" active with the focus on one of its controls");
+        return picker;
     }
     HWND OpenDir() { return OpenPicker(ids::Command4, dir_ids::kTitle); }
     HWND OpenFil() { return OpenPicker(ids::Command3, fil_ids::kTitle); }

@@ -28,8 +28,12 @@ protected:
         EXPECT_EQ(driver::ListCurrent(picker, dir::Dir1), int(chain) - 1) << "the current directory is highlighted";
     }
     void WaitForLabel(HWND picker, const std::string& directory) {
-        driver::WaitUntil([&] { return driver::ControlText(picker, dir::Label1) == kLabelPrefix + directory; },
-                          "the label to name " + directory);
+        driver::WaitUntil(
+            [&](std::string& seen) {
+                seen = driver::ControlText(picker, dir::Label1);
+                return seen == kLabelPrefix + directory;
+            },
+            "the label to name " + directory);
     }
 };
 
@@ -99,7 +103,12 @@ TEST_F(DirPicker, ArrowsMoveTheHighlightEnterInTheListEntersCloseRequestIgnoredE
     driver::WaitUntil([&] { return driver::FocusOf(picker) == driver::Control(picker, dir::Dir1); },
                       "the focus in the directory list");
     driver::PressKey(picker, VK_DOWN);
-    driver::WaitUntil([&] { return driver::ListCurrentText(picker, dir::Dir1) == "Skins"; }, "the highlight on Skins");
+    driver::WaitUntil(
+        [&](std::string& seen) {
+            seen = driver::ListCurrentText(picker, dir::Dir1);
+            return seen == "Skins";
+        },
+        "the highlight on Skins");
     EXPECT_EQ(driver::ControlText(picker, dir::Label1), kLabelPrefix + playerDir_);
     driver::PressKey(picker, VK_RETURN);
     WaitForLabel(picker, playerDir_ + "\\Skins");

@@ -46,13 +46,24 @@ protected:
         for (const char* name : {"C:\\q.m3u", "C:\\q.m3"}) DeleteFileA(name);
     }
     void WaitForFiles(HWND picker, const Names& files) {
-        driver::WaitUntil([&] { return driver::ListItems(picker, fil::File1) == files; }, "the file list to change");
+        driver::WaitUntil(
+            [&](std::string& seen) {
+                const Names now = driver::ListItems(picker, fil::File1);
+                seen = driver::QuotedItems(now);
+                return now == files;
+            },
+            "the file list to show " + driver::QuotedItems(files));
     }
     void ClickFile(HWND picker, const std::string& name) {
         driver::ClickListItem(picker, fil::File1, driver::ListIndexOf(picker, fil::File1, name));
     }
     void WaitForPathBox(HWND picker, const std::string& path) {
-        driver::WaitUntil([&] { return driver::ControlText(picker, fil::Text1) == path; }, "the path box to read " + path);
+        driver::WaitUntil(
+            [&](std::string& seen) {
+                seen = driver::ControlText(picker, fil::Text1);
+                return seen == path;
+            },
+            "the path box to read " + path);
     }
 };
 

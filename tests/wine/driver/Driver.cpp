@@ -8,10 +8,6 @@ namespace qlr::wine_driver {
 
 namespace {
 
-// How often a wait looks again, and how long one message to another process may take.
-const DWORD kPollMs = 10;
-const UINT kSendTimeoutMs = 5000;
-
 std::string LastErrorText(const std::string& what) {
     return what + " failed (error " + std::to_string(GetLastError()) + ")";
 }

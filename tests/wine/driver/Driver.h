@@ -17,8 +17,11 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// The default bound of a wait for a window or a process.
+// The default bound of a wait for a window or a process; how often a wait looks again; how long
+// one message to another program may take.
 inline constexpr DWORD kWaitMs = 10000;
+inline constexpr DWORD kPollMs = 10;
+inline constexpr UINT kSendTimeoutMs = 5000;
 
 // A program started by the driver. Owns the process handle; a process still running when its
 // owner goes away is ended.

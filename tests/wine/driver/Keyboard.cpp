@@ -32,13 +32,4 @@ void TypeText(HWND control, const std::string& text) {
     for (char c : text) PostMessageA(control, WM_CHAR, WPARAM(static_cast<unsigned char>(c)), 1);
 }
 
-void WaitUntil(const std::function<bool()>& condition, const std::string& what, DWORD timeoutMs) {
-    const ULONGLONG deadline = GetTickCount64() + timeoutMs;
-    while (!condition()) {
-        if (GetTickCount64() >= deadline)
-            throw DriverError("waited " + std::to_string(timeoutMs) + " ms in vain for " + what);
-        Sleep(10);
-    }
-}
-
 }  // namespace qlr::wine_driver

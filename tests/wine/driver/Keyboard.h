@@ -2,7 +2,6 @@
 // Keys, focus and activation of another program's user-interface thread.
 #include <windows.h>
 
-#include <functional>
 #include <string>
 
 namespace qlr::wine_driver {
@@ -15,8 +14,5 @@ HWND ActiveOf(HWND window);
 void PressKey(HWND window, WORD virtualKey);
 // Types the characters into the control, one WM_CHAR each, as a keyboard would.
 void TypeText(HWND control, const std::string& text);
-
-// Waits until `condition` holds; fails with `what` when the time runs out.
-void WaitUntil(const std::function<bool()>& condition, const std::string& what, DWORD timeoutMs = 10000);
 
 }  // namespace qlr::wine_driver

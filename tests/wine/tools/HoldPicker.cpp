@@ -11,8 +11,8 @@
 #include <string>
 
 #include "driver/Driver.h"
-#include "driver/Keyboard.h"
 #include "driver/Lists.h"
+#include "driver/Wait.h"
 #include "installer/ui/InstallerIds.h"
 
 namespace driver = qlr::wine_driver;
