@@ -17,6 +17,9 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// "<what> failed (error N)", with the calling thread's last error.
+std::string LastErrorText(const std::string& what);
+
 // The default bound of a wait for a window or a process; how often a wait looks again; how long
 // one message to another program may take.
 inline constexpr DWORD kWaitMs = 10000;
