@@ -2,10 +2,13 @@
 # Builds the Windows programs with their end-to-end tests and runs the tests under Wine, in a
 # private 64-bit prefix on a private virtual display that are removed afterwards.
 #
-#   scripts/test-wine.sh [-p win64|win32] [-B BUILD_DIR] [-k] [-- CTEST_ARGS...]
+#   scripts/test-wine.sh [-p win64|win32] [-B BUILD_DIR] [-c | -n] [-k] [-- CTEST_ARGS...]
 #     -p  the build: win64 (default), or win32, the shipped 32-bit programs with 32-bit tests,
 #         run in the same 64-bit prefix as on 64-bit Windows (WoW64)
 #     -B  build directory (default: build/<build> of the source tree)
+#     -c  compile only: install what is missing and build the programs and tests, run nothing
+#     -n  no install, no build: run the tests of the build there is (scripts/vm32.sh runs them
+#         so in an emulated PC, which has Wine but no compilers)
 #     -k  keep the run directory (prefix, test XML, logs) for a look afterwards
 #   e.g. scripts/test-wine.sh -- -R InstallerStartup.Exit
 #
@@ -21,13 +24,17 @@ source scripts/wine-env.sh
 preset=win64
 build_dir=
 keep=0
+build=1
+run=1
 while [ $# -gt 0 ]; do
     case "$1" in
     -p) preset=$2; shift 2 ;;
     -B) build_dir=$2; shift 2 ;;
     -k) keep=1; shift ;;
+    -c) run=0; shift ;;
+    -n) build=0; shift ;;
     --) shift; break ;;
-    *) echo "usage: $0 [-p win64|win32] [-B BUILD_DIR] [-k] [-- CTEST_ARGS...]" >&2; exit 2 ;;
+    *) echo "usage: $0 [-p win64|win32] [-B BUILD_DIR] [-c | -n] [-k] [-- CTEST_ARGS...]" >&2; exit 2 ;;
     esac
 done
 case "$preset" in win64 | win32) ;; *) echo "unknown build $preset" >&2; exit 2 ;; esac
@@ -36,11 +43,13 @@ case "$preset" in win64 | win32) ;; *) echo "unknown build $preset" >&2; exit 2 
 log() { echo "== $*"; }
 started=$SECONDS
 
-wine_env_install_packages || exit 1
-
-log "$preset build in $build_dir"
-timeout -k 5 300 cmake --preset "$preset" -B "$build_dir" -DQLR_BUILD_TESTS=ON >/dev/null || exit 1
-timeout -k 5 480 cmake --build "$build_dir" -j "$(nproc)" || exit 1
+if [ "$build" = 1 ]; then
+    wine_env_install_packages || exit 1
+    log "$preset build in $build_dir"
+    timeout -k 5 300 cmake --preset "$preset" -B "$build_dir" -DQLR_BUILD_TESTS=ON >/dev/null || exit 1
+    timeout -k 5 480 cmake --build "$build_dir" -j "$(nproc)" || exit 1
+fi
+[ "$run" = 1 ] || exit 0
 if [ "$preset" = win32 ] && ! wine_env_runs_32bit; then
     log "NOT RUN: the 32-bit programs and tests were compiled but not run:" \
         "$(wine_env_why_not_32bit)"
@@ -69,7 +78,7 @@ fi
 
 log "end-to-end tests"
 results="$run_dir/results.xml"
-timeout -k 5 420 ctest --test-dir "$build_dir" -L wine --output-on-failure --timeout 90 \
+timeout -k 5 "$(wine_env_limit 420)" ctest --test-dir "$build_dir" -L wine --output-on-failure --timeout 90 \
     --output-junit "$results" "$@"
 ctest_status=$?
 

@@ -42,9 +42,16 @@ wine_env_why_not_32bit() {
 }
 wine_env_runs_32bit() { [ -z "$(wine_env_why_not_32bit)" ]; }
 
+# A time limit in seconds, scaled by QLR_WINE_TIME_SCALE (default 1): an emulated PC
+# (scripts/vm32.sh) runs everything several times slower and sets it.
+wine_env_limit() {
+    echo $(($1 * ${QLR_WINE_TIME_SCALE:-1}))
+}
+
 # Runs a Wine command in the current prefix, bounded in time.
 wine_env_run() {
-    local limit=$1
+    local limit
+    limit=$(wine_env_limit "$1")
     shift
     timeout -k 5 "$limit" "$WINE" "$@"
 }
@@ -99,8 +106,8 @@ _wine_env_make_prefix() {
     cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
     _wine_env_settings | _wine_env_import_reg || { _wine_env_log "settings failed"; return 1; }
     # Save the registry to disk and stop this prefix's server.
-    timeout -k 5 30 "$WINESERVER" -k
-    timeout -k 5 30 "$WINESERVER" -w
+    timeout -k 5 "$(wine_env_limit 30)" "$WINESERVER" -k
+    timeout -k 5 "$(wine_env_limit 30)" "$WINESERVER" -w
     _wine_env_remove_server_dir
     _wine_env_log "prefix made in $((SECONDS - started)) s"
 }
@@ -141,7 +148,7 @@ _wine_env_start_xvfb() {
     Xvfb -displayfd 3 -screen 0 "${QLR_WINE_SCREEN:-1024x768x24}" -nolisten tcp 3>"$fdfile" >/dev/null 2>&1 &
     WINE_ENV_XVFB_PID=$!
     local i
-    for i in $(seq 1 100); do
+    for i in $(seq 1 $(($(wine_env_limit 10) * 10))); do
         if [ -s "$fdfile" ]; then
             export DISPLAY=":$(tr -dc 0-9 <"$fdfile")"
             return 0
@@ -177,8 +184,8 @@ _wine_env_start_prefix() {
 }
 
 _wine_env_stop_server() {
-    timeout -k 5 30 "$WINESERVER" -k 2>/dev/null
-    timeout -k 5 30 "$WINESERVER" -w 2>/dev/null
+    timeout -k 5 "$(wine_env_limit 30)" "$WINESERVER" -k 2>/dev/null
+    timeout -k 5 "$(wine_env_limit 30)" "$WINESERVER" -w 2>/dev/null
     _wine_env_remove_server_dir
 }
 
