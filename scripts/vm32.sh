@@ -92,7 +92,7 @@ run_in_pc() {
         printf 'exec'; printf ' %q' "$@"; echo
     } >"$job/job.sh"
     say "booting ($(accelerator)); $dir shared"
-    timeout -k 10 "$QLR_VM_TIMEOUT" qemu-system-x86_64 -accel "$(accelerator)" -cpu max -smp "$(nproc)" -m 6G \
+    timeout -k 10 "$QLR_VM_TIMEOUT" qemu-system-x86_64 -accel "$(accelerator)" -cpu max,-smap -smp "$(nproc)" -m 6G \
         -nodefaults -display none -no-reboot -serial "file:$job/console.log" \
         -kernel "$image/vmlinuz" -initrd "$image/initrd.img" \
         -append "root=/dev/vda rw console=ttyS0 panic=1 quiet init=/sbin/qlr-init" \
