@@ -31,7 +31,6 @@ struct RegistryValue {
 // other operation.
 class RegistryReader {
 public:
-    virtual ~RegistryReader() = default;
     // Opens subKey under root and queries valueName ("" is the key's default value) into a buffer
     // of `capacity` bytes. With capacity 0 no data is read: only the type and size are learned.
     // Data larger than a non-zero capacity makes the query fail. The key is looked for in the
@@ -39,14 +38,19 @@ public:
     virtual RegistryValue Query(std::uint32_t root, const std::string& subKey,
                                 const std::string& valueName, std::uint32_t capacity,
                                 RegistryView view = RegistryView::Native) const = 0;
+
+protected:
+    ~RegistryReader() = default;  // never deleted through this interface
 };
 
-// The few changes an install or removal step makes to the registry: values under keys of the
-// kit's own, and those values and keys taken away again. Nothing here enumerates, so a program
-// that only takes such steps carries no enumeration code.
-class RegistryWriter {
+// The registry as the install and removal steps hold it: reading, and the narrow writer, the few
+// changes a step makes: values under keys of the kit's own, and those values and keys taken away
+// again. Nothing here enumerates, so a program that only takes such steps carries no enumeration
+// code. (One chain of interfaces rather than a writer beside the reader: a class with two such
+// bases carries a second table of virtual functions and a thunk per function, about 200 bytes of
+// the installer, which its size budget has no room for.)
+class StepRegistry : public RegistryReader {
 public:
-    virtual ~RegistryWriter() = default;
     // Creates subKey under root (with every missing key on its path) or opens it, stores the value
     // with exactly these type and data bytes, and flushes the key to disk before closing it.
     virtual Status SetValue(std::uint32_t root, const std::string& subKey,
@@ -74,9 +78,6 @@ public:
         return SetValue(root, subKey, valueName, kRegDword, std::string(bytes, sizeof bytes));
     }
 };
-
-// The registry as the install and removal steps hold it: reading, and the few changes above.
-class StepRegistry : public RegistryReader, public RegistryWriter {};
 
 // The installer's registry method set: the steps' registry, and enumeration.
 class Registry : public StepRegistry {

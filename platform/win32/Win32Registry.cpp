@@ -16,10 +16,11 @@ HKEY RootKey(std::uint32_t root) {
 
 // The ANSI functions take zero-terminated names: a name with a NUL inside would reach them cut
 // short and name another key or value, so it is refused.
-Status Passable(const std::string& subKey, const std::string& valueName = "") {
-    if (subKey.find('\0') != std::string::npos || valueName.find('\0') != std::string::npos)
-        return Status::Fail(ERROR_INVALID_PARAMETER);
-    return Status::Ok();
+Status Passable(const std::string& subKey) {
+    return subKey.find('\0') == std::string::npos ? Status::Ok() : Status::Fail(ERROR_INVALID_PARAMETER);
+}
+Status Passable(const std::string& subKey, const std::string& valueName) {
+    return valueName.find('\0') == std::string::npos ? Passable(subKey) : Status::Fail(ERROR_INVALID_PARAMETER);
 }
 
 Status Open(std::uint32_t root, const std::string& subKey, REGSAM access, UniqueKey& key) {

@@ -6,7 +6,7 @@
 
 namespace qlr::win32 {
 
-// What the install and removal steps need: reading, and the few changes of RegistryWriter.
+// What the install and removal steps need: reading, and the few changes a step makes.
 class Win32StepRegistry : public StepRegistry {
 public:
     RegistryValue Query(std::uint32_t root, const std::string& subKey, const std::string& valueName,

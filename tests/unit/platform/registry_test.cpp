@@ -12,7 +12,7 @@ const char kKitKey[] = "Software\\Quillora";
 
 // What a step stores through the writer, byte for byte as the registry keeps it, read back as a
 // step reads it, and taken away again: the values, then the key the kit made.
-TEST(RegistryWriter, StoresStringsAndNumbersAsTheRegistryKeepsThemAndTakesThemAway) {
+TEST(StepRegistry, StoresStringsAndNumbersAsTheRegistryKeepsThemAndTakesThemAway) {
     FakeRegistry fake;
     StepRegistry& registry = fake;  // as the install and removal steps hold it
     ASSERT_TRUE(registry.SetStringValue(kHkeyCurrentUser, kKitKey, "InstallDir", "D:\\Radio\\qlr111").ok());
