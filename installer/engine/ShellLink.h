@@ -33,10 +33,6 @@ enum : std::int32_t {
     kLinkInStartMenu = 2,
     kLinkInStartUp = 3,
 };
-// The sub-folder of a shortcut placed in the special folder itself.
-inline constexpr const char* kNoSubFolder = "";
-// The window style of a program that starts in a normal window (SW_SHOWNORMAL).
-inline constexpr std::int16_t kShowNormal = kSwShowNormal;
 
 // The folder a `dest` code names.
 std::optional<SpecialFolder> SpecialFolderOf(std::int32_t dest);
@@ -54,12 +50,12 @@ struct LinkRequest {
     std::string hotKey;                  // "CTRL+SHIFT+W" (ParseHotKey); "" for none
     std::string icon;                    // "path,index" (ParseIconLocation)
     std::string workingDirectory;
-    std::string subFolder = kNoSubFolder;  // inside the special folder
-    std::int16_t windowStyle = kShowNormal;
+    std::string subFolder;               // inside the special folder; "" for none
+    std::int16_t windowStyle = kSwShowNormal;  // how the program's window opens
 };
 
 // Creates (or replaces) the shortcut name.lnk in the special folder `dest`, inside its sub-folder
-// unless that is kNoSubFolder (""). The sub-folder is made first, and a failure to make it (it
+// unless that is "". The sub-folder is made first, and a failure to make it (it
 // exists already) is ignored: a missing folder shows when the shortcut is saved. When the folder
 // is known, linkPath receives the path of the shortcut file.
 Status CreateLink(ShellServices services, const LinkRequest& link, std::string* linkPath = nullptr);
