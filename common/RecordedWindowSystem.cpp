@@ -5,7 +5,7 @@ namespace qlr {
 using namespace std::literals;
 
 int RecordedWindowSystem::MsgBox(const std::string& text, const std::string& title, unsigned style) {
-    const bool question = (style & 0x0F) == kMbYesNo;
+    const bool question = (style & kMbTypeMask) == kMbYesNo;
     int answer = question ? questionAnswer_ : kIdOk;
     if (!unattended_) answer = screen_.MsgBox(text, title, style);
     if (question && answer == kIdNo) declined_ = true;

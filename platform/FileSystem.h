@@ -62,13 +62,14 @@ struct DirectoryEntry {
 // carries the code of no other.
 class FileRemoval {
 public:
-    virtual ~FileRemoval() = default;
-
     // The process's current directory, as the platform reports it.
     virtual std::string CurrentDirectory() const = 0;
     virtual bool IsFile(const std::string& path) const = 0;
     // Deletes one file.
     virtual Status RemoveFile(const std::string& path) = 0;
+
+protected:
+    ~FileRemoval() = default;  // never deleted through this interface
 };
 
 class FileSystem : public FileRemoval {

@@ -14,7 +14,6 @@ inline constexpr const char* kMissingProfileValue = "\x7f";
 
 class IniFilez {
 public:
-    virtual ~IniFilez() = default;
     // Writes key=value into the section of the profile file; the file and the section are created
     // when missing, an existing value of the key is replaced, every other line stays.
     virtual Status WritePrivateProfileStringA(const std::string& section, const std::string& key,
@@ -30,6 +29,9 @@ public:
     // System directory is the one where the 32-bit programs the kit installs load their libraries.
     virtual void GetSystemDirectoryA(std::string& buffer) = 0;
     virtual void GetWindowsDirectoryA(std::string& buffer) = 0;
+
+protected:
+    ~IniFilez() = default;  // never deleted through this interface
 };
 
 }  // namespace qlr

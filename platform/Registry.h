@@ -31,7 +31,6 @@ struct RegistryValue {
 // other operation.
 class RegistryReader {
 public:
-    virtual ~RegistryReader() = default;
     // Opens subKey under root and queries valueName ("" is the key's default value) into a buffer
     // of `capacity` bytes. With capacity 0 no data is read: only the type and size are learned.
     // Data larger than a non-zero capacity makes the query fail. The key is looked for in the
@@ -39,9 +38,18 @@ public:
     virtual RegistryValue Query(std::uint32_t root, const std::string& subKey,
                                 const std::string& valueName, std::uint32_t capacity,
                                 RegistryView view = RegistryView::Native) const = 0;
+
+protected:
+    ~RegistryReader() = default;  // never deleted through this interface
 };
 
-class Registry : public RegistryReader {
+// The registry as the install and removal steps hold it: reading, and the narrow writer, the few
+// changes a step makes: values under keys of the kit's own, and those values and keys taken away
+// again. Nothing here enumerates, so a program that only takes such steps carries no enumeration
+// code. (One chain of interfaces rather than a writer beside the reader: a class with two such
+// bases carries a second table of virtual functions and a thunk per function, about 200 bytes of
+// the installer, which its size budget has no room for.)
+class StepRegistry : public RegistryReader {
 public:
     // Creates subKey under root (with every missing key on its path) or opens it, stores the value
     // with exactly these type and data bytes, and flushes the key to disk before closing it.
@@ -49,6 +57,31 @@ public:
                             const std::string& valueName, std::uint32_t type,
                             const std::string& data) = 0;
 
+    // Deletes subKey under root; a key that still has subkeys is not deleted, so only a key the
+    // kit made and emptied goes.
+    virtual Status DeleteKey(std::uint32_t root, const std::string& subKey) = 0;
+
+    // Deletes the value valueName of subKey under root.
+    virtual Status DeleteValue(std::uint32_t root, const std::string& subKey,
+                               const std::string& valueName) = 0;
+
+    // A string value (REG_SZ): the text and the terminating zero the registry keeps with it.
+    Status SetStringValue(std::uint32_t root, const std::string& subKey,
+                          const std::string& valueName, const std::string& text) {
+        return SetValue(root, subKey, valueName, kRegSz, text + '\0');
+    }
+    // A number value (REG_DWORD): four bytes, the lowest first.
+    Status SetNumberValue(std::uint32_t root, const std::string& subKey,
+                          const std::string& valueName, std::uint32_t number) {
+        const char bytes[] = {char(number & 0xFF), char(number >> 8 & 0xFF),
+                              char(number >> 16 & 0xFF), char(number >> 24 & 0xFF)};
+        return SetValue(root, subKey, valueName, kRegDword, std::string(bytes, sizeof bytes));
+    }
+};
+
+// The installer's registry method set: the steps' registry, and enumeration.
+class Registry : public StepRegistry {
+public:
     // The name of the subkey at `index` (from 0) of subKey under root, read into a buffer of
     // `capacity` characters that must also hold its terminating zero: a longer name fails.
     virtual Status EnumerateSubkey(std::uint32_t root, const std::string& subKey,
@@ -61,13 +94,6 @@ public:
     virtual RegistryValue EnumerateValue(std::uint32_t root, const std::string& subKey,
                                          std::uint32_t index, std::uint32_t nameCapacity,
                                          std::uint32_t dataCapacity) const = 0;
-
-    // Deletes subKey under root; a key that still has subkeys is not deleted.
-    virtual Status DeleteKey(std::uint32_t root, const std::string& subKey) = 0;
-
-    // Deletes the value valueName of subKey under root.
-    virtual Status DeleteValue(std::uint32_t root, const std::string& subKey,
-                               const std::string& valueName) = 0;
 };
 
 }  // namespace qlr

@@ -23,7 +23,6 @@ struct Shortcut {
 
 class Shell {
 public:
-    virtual ~Shell() = default;
     // The folder's path, without a trailing backslash.
     virtual Status SpecialFolderPath(SpecialFolder folder, std::string& path) = 0;
     // The same for a special folder named by its CSIDL number, the shell's own numbering (26: the
@@ -36,6 +35,9 @@ public:
     virtual Status EnvironmentVariable(const std::string& name, std::string& value) = 0;
     // Creates or replaces the shortcut file at linkPath.
     virtual Status SaveShortcut(const std::string& linkPath, const Shortcut& shortcut) = 0;
+
+protected:
+    ~Shell() = default;  // never deleted through this interface
 };
 
 }  // namespace qlr

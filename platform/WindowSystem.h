@@ -16,7 +16,6 @@ using WindowHandle = std::uintptr_t;
 
 class WindowSystem {
 public:
-    virtual ~WindowSystem() = default;
     // A modal message box over the active window, style kMb... bits; returns the answer (kIdOk,
     // kIdYes, kIdNo).
     virtual int MsgBox(const std::string& text, const std::string& title, unsigned style) = 0;
@@ -34,15 +33,20 @@ public:
     // Asks the window to close (WM_CLOSE, both parameters 0) and waits until it has handled the
     // request, unless it is hung. With handle 0 nothing is delivered.
     virtual void SendCloseRequest(WindowHandle window) = 0;
+
+protected:
+    ~WindowSystem() = default;  // never deleted through this interface
 };
 
 // The time: a monotonic clock that never goes back, unaffected by the time of day, for measuring
 // waits; and the local date and time of day, for naming what a user finds later.
 class Clock {
 public:
-    virtual ~Clock() = default;
     virtual double NowMs() const = 0;
     virtual LocalTime LocalNow() const = 0;
+
+protected:
+    ~Clock() = default;  // never deleted through this interface
 };
 
 }  // namespace qlr

@@ -2,7 +2,7 @@
 
 #include "common/Paths.h"
 #include "common/PlayerDetection.h"
-#include "remover/RegistryModule.h"
+#include "common/RegistryString.h"
 #include "remover/RemovalSequence.h"
 #include "remover/RemoverIds.h"
 
@@ -48,8 +48,9 @@ Form1::Form1(RemoverServices services)
 void Form1::Form_Load() {
     Label3.SetCaption("Found QLR In : " + services_.files.CurrentDirectory());
 
-    wnpdir.SetCaption(
-        RegistryModule::ReadRegistryString(services_.registry, kHkeyClassesRoot, kPlayerCommandKey, "", ""));
+    std::string command;  // stays empty when no plain-string command can be read
+    ReadStringValue(services_.registry, kHkeyClassesRoot, kPlayerCommandKey, "", command);
+    wnpdir.SetCaption(command);
     // The empty text, the sign that no command was read, names no directory either.
     const std::optional<std::string> directory =
         DetectPlayerDirectory(wnpdir.Caption(), services_.registry, services_.files);

@@ -20,7 +20,7 @@ namespace qlr::remover {
 struct RemoverServices {
     WindowSystem& windows;
     FileRemoval& files;
-    const RegistryReader& registry;
+    StepRegistry& registry;
     RunLog* log = nullptr;  // a run started with switches logs every file deleted or kept here
 };
 

@@ -48,16 +48,15 @@ private:
         Delete(base + kDialogLibrary);
     }
 
-    // A file that was there is logged, deleted or not.
-    void Delete(const std::string& path) {
-        const Status status = platform_.files.RemoveFile(path);
-        if (platform_.log && !NothingThere(status)) platform_.log->Step("Delete " + path, status);
-        Check(status, path);
-    }
+    void Delete(const std::string& path) { Check(platform_.files.RemoveFile(path), "Delete", path); }
 
-    // A deletion that failed while its item is still there is added to the list, as `what`.
-    void Check(Status status, const std::string& what) {
-        if (!status.ok() && !NothingThere(status)) failed_.push_back(what);
+    // Every step's record, in one place: an item that was there is logged as the action on it,
+    // done or not, and one whose removal failed is added to the list of what stayed, as `what`.
+    // An item that was not there is no step at all.
+    void Check(Status status, const char* action, const std::string& what) {
+        if (NothingThere(status)) return;
+        if (platform_.log) platform_.log->Step(std::string(action) + ' ' + what, status);
+        if (!status.ok()) failed_.push_back(what);
     }
 
     RemovalPlatform platform_;

@@ -14,8 +14,8 @@ namespace qlr::remover {
 // The platform services the removal steps work with.
 struct RemovalPlatform {
     FileRemoval& files;
-    const RegistryReader& registry;
-    RunLog* log = nullptr;  // a run started with switches logs every file deleted or kept here
+    StepRegistry& registry;
+    RunLog* log = nullptr;  // a run started with switches logs every step here, done or failed
 };
 
 // The configuration files, in the order of deletion: the five files the installer writes, then

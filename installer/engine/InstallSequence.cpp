@@ -223,9 +223,13 @@ void Install::CreateDesktopShortcut() {
         failed_.Skip("Create shortcut " + linkPath, "the program was not installed");
         return;
     }
-    const Status linked = CreateLink({platform_.shell, platform_.files}, kLinkOnDesktop, "Quillora",
-                                     program, "CTRL+SHIFT+W", program + ",0", window_.wnpdir.Caption(),
-                                     kNoSubFolder, kShowNormal, &linkPath);
+    LinkRequest link;
+    link.name = "Quillora";
+    link.target = program;
+    link.hotKey = "CTRL+SHIFT+W";
+    link.icon = program + ",0";
+    link.workingDirectory = window_.wnpdir.Caption();
+    const Status linked = CreateLink({platform_.shell, platform_.files}, link, &linkPath);
     failed_.Check(linked, "Create shortcut " + linkPath);
 }
 

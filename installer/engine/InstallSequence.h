@@ -57,7 +57,7 @@ struct InstallPlatform {
     FileSystem& files;
     IniFilez& ini;
     Shell& shell;
-    const RegistryReader& registry;
+    StepRegistry& registry;
     const Clock& clock;  // names the backup directory of the files an install replaces
     RunLog* log = nullptr;  // a run started with switches logs every step here
 };

@@ -2,6 +2,8 @@
 
 #include <cctype>
 
+#include "common/LetterCase.h"
+#include "common/Numbers.h"
 #include "common/Paths.h"
 #include "installer/engine/FailedSteps.h"
 
@@ -21,7 +23,7 @@ std::string Trimmed(const std::string& text) {
 bool SameName(const std::string& a, const char* b) {
     std::size_t i = 0;
     for (; i < a.size() && b[i]; ++i)
-        if (std::toupper(static_cast<unsigned char>(a[i])) != static_cast<unsigned char>(b[i])) return false;
+        if (UpperCase(a[i]) != b[i]) return false;
     return i == a.size() && !b[i];
 }
 
@@ -72,12 +74,15 @@ Result<std::string> Expanded(const std::string& text, const std::string& playerD
 Result<std::string> CsidlFolder(const std::string& value, std::string& rest, Shell& shell) {
     const std::size_t close = value.find('}');
     const std::string number = value.substr(1, close == std::string::npos ? 0 : close - 1);
-    if (number.empty() || number.size() > 9 ||
-        number.find_first_not_of("0123456789") != std::string::npos)
-        return {Status::Fail(kErrorInvalidParameter), {}};
+    // At most nine digits, no sign: a number an int holds.
+    const std::optional<int> csidl =
+        number.size() <= 9 && number.find_first_not_of("0123456789") == std::string::npos
+            ? DecimalNumber<int>(number)
+            : std::nullopt;
+    if (!csidl) return {Status::Fail(kErrorInvalidParameter), {}};
     rest = value.substr(close + 1);
     Result<std::string> folder;
-    folder.status = shell.CsidlFolderPath(std::stoi(number), folder.value);
+    folder.status = shell.CsidlFolderPath(*csidl, folder.value);
     return folder;
 }
 

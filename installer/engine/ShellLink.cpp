@@ -89,35 +89,32 @@ std::optional<SpecialFolder> SpecialFolderOf(std::int32_t dest) {
     }
 }
 
-Status CreateLink(ShellServices services, std::int32_t dest, const std::string& sName,
-                  const std::string& sPath, const std::string& HotKey, const std::string& sIcon,
-                  const std::string& sWorkingDirectory, const std::string& sSubFolder,
-                  std::int16_t iWinStyle, std::string* linkPath) {
-    std::optional<SpecialFolder> special = SpecialFolderOf(dest);
+Status CreateLink(ShellServices services, const LinkRequest& link, std::string* linkPath) {
+    std::optional<SpecialFolder> special = SpecialFolderOf(link.dest);
     if (!special) return Status::Fail(kErrorInvalidParameter);
     std::string folder;
     Status status = services.shell.SpecialFolderPath(*special, folder);
     if (!status.ok()) return status;
 
-    if (!sSubFolder.empty()) {
-        folder = WithTrailingBackslash(folder) + sSubFolder;
+    if (!link.subFolder.empty()) {
+        folder = WithTrailingBackslash(folder) + link.subFolder;
         services.files.MakeDirectory(folder);  // exists already, or the save below tells
     }
-    const std::string path = WithTrailingBackslash(folder) + sName + ".lnk";
+    const std::string path = WithTrailingBackslash(folder) + link.name + ".lnk";
     if (linkPath) *linkPath = path;
 
-    std::optional<std::uint16_t> hotKey = ParseHotKey(HotKey);
+    std::optional<std::uint16_t> hotKey = ParseHotKey(link.hotKey);
     if (!hotKey) return Status::Fail(kErrorInvalidParameter);
-    const IconLocation icon = ParseIconLocation(sIcon);
+    const IconLocation icon = ParseIconLocation(link.icon);
 
     Shortcut shortcut;
-    shortcut.showCommand = iWinStyle;
+    shortcut.showCommand = link.windowStyle;
     shortcut.hotKey = *hotKey;
-    shortcut.target = sPath;
+    shortcut.target = link.target;
     shortcut.iconPath = icon.path;
     shortcut.iconIndex = icon.index;
-    shortcut.description = sName;
-    shortcut.workingDirectory = sWorkingDirectory;
+    shortcut.description = link.name;
+    shortcut.workingDirectory = link.workingDirectory;
     return services.shell.SaveShortcut(path, shortcut);
 }
 

@@ -26,17 +26,13 @@ struct IconLocation {
 // text is the path and the index is 0.
 IconLocation ParseIconLocation(const std::string& text);
 
-// The special folders a shortcut can be created in: CreateLink's `dest` codes.
+// The special folders a shortcut can be created in: the `dest` codes of a LinkRequest.
 enum : std::int32_t {
     kLinkOnDesktop = 0,
     kLinkInProgramsMenu = 1,
     kLinkInStartMenu = 2,
     kLinkInStartUp = 3,
 };
-// CreateLink's sub-folder for a shortcut placed in the special folder itself.
-inline constexpr const char* kNoSubFolder = "";
-// CreateLink's window style for a program that starts in a normal window (SW_SHOWNORMAL).
-inline constexpr std::int16_t kShowNormal = kSwShowNormal;
 
 // The folder a `dest` code names.
 std::optional<SpecialFolder> SpecialFolderOf(std::int32_t dest);
@@ -46,14 +42,22 @@ struct ShellServices {
     FileSystem& files;
 };
 
-// Creates (or replaces) the shortcut sName.lnk in the special folder `dest` (kLinkOnDesktop, ...),
-// inside its sub-folder sSubFolder unless that is kNoSubFolder (""). The sub-folder is made first,
-// and a failure to make it (it exists already) is ignored: a missing folder shows when the
-// shortcut is saved. sName is also the shortcut's description. When the
-// folder is known, linkPath receives the path of the shortcut file.
-Status CreateLink(ShellServices services, std::int32_t dest, const std::string& sName,
-                  const std::string& sPath, const std::string& HotKey, const std::string& sIcon,
-                  const std::string& sWorkingDirectory, const std::string& sSubFolder,
-                  std::int16_t iWinStyle, std::string* linkPath = nullptr);
+// A shortcut to create, in the shell's text notations.
+struct LinkRequest {
+    std::int32_t dest = kLinkOnDesktop;  // the special folder (kLinkOnDesktop, ...)
+    std::string name;                    // the file name without ".lnk", and the description
+    std::string target;                  // the program it starts
+    std::string hotKey;                  // "CTRL+SHIFT+W" (ParseHotKey); "" for none
+    std::string icon;                    // "path,index" (ParseIconLocation)
+    std::string workingDirectory;
+    std::string subFolder;               // inside the special folder; "" for none
+    std::int16_t windowStyle = kSwShowNormal;  // how the program's window opens
+};
+
+// Creates (or replaces) the shortcut name.lnk in the special folder `dest`, inside its sub-folder
+// unless that is "". The sub-folder is made first, and a failure to make it (it
+// exists already) is ignored: a missing folder shows when the shortcut is saved. When the folder
+// is known, linkPath receives the path of the shortcut file.
+Status CreateLink(ShellServices services, const LinkRequest& link, std::string* linkPath = nullptr);
 
 }  // namespace qlr

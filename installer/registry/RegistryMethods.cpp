@@ -57,15 +57,12 @@ std::int32_t DwordOfText(const std::string& text) {
 
 void WriteRegistry(Registry& registry, std::uint32_t root, const std::string& keyPath,
                    const std::string& valueName, std::uint32_t type, const std::string& value) {
-    if (type == kRegDword) {
-        const std::uint32_t number = static_cast<std::uint32_t>(DwordOfText(value));
-        std::string bytes;
-        for (int i = 0; i < 4; ++i) bytes += static_cast<char>((number >> (8 * i)) & 0xFF);
-        registry.SetValue(root, keyPath, valueName, kRegDword, bytes);
-        return;
-    }
-    // Any other type is stored as a string; only REG_SZ gets its terminating zero.
-    registry.SetValue(root, keyPath, valueName, kRegSz, type == kRegSz ? value + '\0' : value);
+    if (type == kRegDword)
+        registry.SetNumberValue(root, keyPath, valueName, static_cast<std::uint32_t>(DwordOfText(value)));
+    else if (type == kRegSz)
+        registry.SetStringValue(root, keyPath, valueName, value);
+    else  // any other type is stored as a string, without the terminating zero
+        registry.SetValue(root, keyPath, valueName, kRegSz, value);
 }
 
 void WriteRegistry(Registry& registry, std::uint32_t root, const std::string& keyPath,

@@ -30,7 +30,7 @@ namespace qlr {
 struct InstallerServices {
     WindowSystem& windows;
     FileSystem& files;
-    const RegistryReader& registry;  // the installer only reads the registry
+    StepRegistry& registry;  // reading, and what an install step writes
     Clock& clock;
     IniFilez& ini;
     Shell& shell;

@@ -12,7 +12,7 @@ namespace qlr::win32 {
 
 struct Win32InstallerServices {
     Win32FileSystem files;
-    Win32RegistryReader registry;
+    Win32StepRegistry registry;
     Win32WindowSystem windows;
     Win32Clock clock;
     Win32IniFilez ini;

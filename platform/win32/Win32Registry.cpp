@@ -16,10 +16,11 @@ HKEY RootKey(std::uint32_t root) {
 
 // The ANSI functions take zero-terminated names: a name with a NUL inside would reach them cut
 // short and name another key or value, so it is refused.
-Status Passable(const std::string& subKey, const std::string& valueName = "") {
-    if (subKey.find('\0') != std::string::npos || valueName.find('\0') != std::string::npos)
-        return Status::Fail(ERROR_INVALID_PARAMETER);
-    return Status::Ok();
+Status Passable(const std::string& subKey) {
+    return subKey.find('\0') == std::string::npos ? Status::Ok() : Status::Fail(ERROR_INVALID_PARAMETER);
+}
+Status Passable(const std::string& subKey, const std::string& valueName) {
+    return valueName.find('\0') == std::string::npos ? Passable(subKey) : Status::Fail(ERROR_INVALID_PARAMETER);
 }
 
 Status Open(std::uint32_t root, const std::string& subKey, REGSAM access, UniqueKey& key) {
@@ -29,7 +30,7 @@ Status Open(std::uint32_t root, const std::string& subKey, REGSAM access, Unique
 // A buffer the API may fill with `capacity` units; never empty, so its address is always valid.
 std::vector<char> Buffer(std::uint32_t capacity) { return std::vector<char>(capacity ? capacity : 1); }
 
-// The one query, for both classes.
+// The operations, one body each, for both classes.
 RegistryValue QueryValue(std::uint32_t root, const std::string& subKey, const std::string& valueName,
                          std::uint32_t capacity, RegistryView view) {
     RegistryValue value;
@@ -51,23 +52,8 @@ RegistryValue QueryValue(std::uint32_t root, const std::string& subKey, const st
     return value;
 }
 
-}  // namespace
-
-RegistryValue Win32RegistryReader::Query(std::uint32_t root, const std::string& subKey,
-                                         const std::string& valueName, std::uint32_t capacity,
-                                         RegistryView view) const {
-    return QueryValue(root, subKey, valueName, capacity, view);
-}
-
-RegistryValue Win32Registry::Query(std::uint32_t root, const std::string& subKey,
-                                   const std::string& valueName, std::uint32_t capacity,
-                                   RegistryView view) const {
-    return QueryValue(root, subKey, valueName, capacity, view);
-}
-
-Status Win32Registry::SetValue(std::uint32_t root, const std::string& subKey,
-                               const std::string& valueName, std::uint32_t type,
-                               const std::string& data) {
+Status StoreValue(std::uint32_t root, const std::string& subKey, const std::string& valueName,
+                  std::uint32_t type, const std::string& data) {
     Status status = Passable(subKey, valueName);
     if (!status.ok()) return status;
     UniqueKey key;
@@ -80,6 +66,65 @@ Status Win32Registry::SetValue(std::uint32_t root, const std::string& subKey,
                                      reinterpret_cast<const BYTE*>(data.data()), DWORD(data.size())));
     const Status flushed = FromErrorCode(RegFlushKey(key.get()));
     return stored.ok() ? flushed : stored;
+}
+
+Status RemoveKey(std::uint32_t root, const std::string& subKey) {
+    Status status = Passable(subKey);
+    if (!status.ok()) return status;
+    // The predefined root is itself a usable handle: no handle of its own is opened for it.
+    return FromErrorCode(RegDeleteKeyA(RootKey(root), subKey.c_str()));
+}
+
+Status RemoveValue(std::uint32_t root, const std::string& subKey, const std::string& valueName) {
+    UniqueKey key;
+    Status status = Passable(subKey, valueName);
+    if (status.ok()) status = Open(root, subKey, KEY_SET_VALUE, key);
+    if (!status.ok()) return status;
+    return FromErrorCode(RegDeleteValueA(key.get(), valueName.c_str()));
+}
+
+}  // namespace
+
+RegistryValue Win32StepRegistry::Query(std::uint32_t root, const std::string& subKey,
+                                       const std::string& valueName, std::uint32_t capacity,
+                                       RegistryView view) const {
+    return QueryValue(root, subKey, valueName, capacity, view);
+}
+
+Status Win32StepRegistry::SetValue(std::uint32_t root, const std::string& subKey,
+                                   const std::string& valueName, std::uint32_t type,
+                                   const std::string& data) {
+    return StoreValue(root, subKey, valueName, type, data);
+}
+
+Status Win32StepRegistry::DeleteKey(std::uint32_t root, const std::string& subKey) {
+    return RemoveKey(root, subKey);
+}
+
+Status Win32StepRegistry::DeleteValue(std::uint32_t root, const std::string& subKey,
+                                      const std::string& valueName) {
+    return RemoveValue(root, subKey, valueName);
+}
+
+RegistryValue Win32Registry::Query(std::uint32_t root, const std::string& subKey,
+                                   const std::string& valueName, std::uint32_t capacity,
+                                   RegistryView view) const {
+    return QueryValue(root, subKey, valueName, capacity, view);
+}
+
+Status Win32Registry::SetValue(std::uint32_t root, const std::string& subKey,
+                               const std::string& valueName, std::uint32_t type,
+                               const std::string& data) {
+    return StoreValue(root, subKey, valueName, type, data);
+}
+
+Status Win32Registry::DeleteKey(std::uint32_t root, const std::string& subKey) {
+    return RemoveKey(root, subKey);
+}
+
+Status Win32Registry::DeleteValue(std::uint32_t root, const std::string& subKey,
+                                  const std::string& valueName) {
+    return RemoveValue(root, subKey, valueName);
 }
 
 Status Win32Registry::EnumerateSubkey(std::uint32_t root, const std::string& subKey,
@@ -119,22 +164,6 @@ RegistryValue Win32Registry::EnumerateValue(std::uint32_t root, const std::strin
     value.size = size;
     value.data.assign(data.data(), size);
     return value;
-}
-
-Status Win32Registry::DeleteKey(std::uint32_t root, const std::string& subKey) {
-    Status status = Passable(subKey);
-    if (!status.ok()) return status;
-    // The predefined root is itself a usable handle: no handle of its own is opened for it.
-    return FromErrorCode(RegDeleteKeyA(RootKey(root), subKey.c_str()));
-}
-
-Status Win32Registry::DeleteValue(std::uint32_t root, const std::string& subKey,
-                                  const std::string& valueName) {
-    UniqueKey key;
-    Status status = Passable(subKey, valueName);
-    if (status.ok()) status = Open(root, subKey, KEY_SET_VALUE, key);
-    if (!status.ok()) return status;
-    return FromErrorCode(RegDeleteValueA(key.get(), valueName.c_str()));
 }
 
 }  // namespace qlr::win32

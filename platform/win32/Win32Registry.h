@@ -6,14 +6,20 @@
 
 namespace qlr::win32 {
 
-// Reading alone, for the remover.
-class Win32RegistryReader : public RegistryReader {
+// What the install and removal steps need: reading, and the few changes a step makes.
+class Win32StepRegistry : public StepRegistry {
 public:
     RegistryValue Query(std::uint32_t root, const std::string& subKey, const std::string& valueName,
                         std::uint32_t capacity,
                         RegistryView view = RegistryView::Native) const override;
+    Status SetValue(std::uint32_t root, const std::string& subKey, const std::string& valueName,
+                    std::uint32_t type, const std::string& data) override;
+    Status DeleteKey(std::uint32_t root, const std::string& subKey) override;
+    Status DeleteValue(std::uint32_t root, const std::string& subKey,
+                       const std::string& valueName) override;
 };
 
+// The installer's whole registry method set.
 class Win32Registry : public Registry {
 public:
     RegistryValue Query(std::uint32_t root, const std::string& subKey, const std::string& valueName,

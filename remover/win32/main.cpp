@@ -35,7 +35,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
 
     // Only what the removal needs of the file system and the registry.
     win32::Win32FileRemoval files;
-    win32::Win32RegistryReader registry;
+    win32::Win32StepRegistry registry;
     win32::Win32WindowSystem screen;
     const RunOptions options = remover::ParseRemoverOptions(GetCommandLineA());
     // The procedures work on a window system that records their boxes into the run's log.

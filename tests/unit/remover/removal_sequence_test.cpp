@@ -2,6 +2,8 @@
 
 #include <set>
 
+#include "fakes/FakeLogOutput.h"
+#include "remover/RemovalSequence.h"
 #include "remover/RemoverTest.h"
 
 namespace qlr::remover {
@@ -158,6 +160,22 @@ TEST_F(Remover, NamesThatCannotBeFilesAreNoFailure) {
     EXPECT_FALSE(ClickYes());
     EXPECT_EQ(form.Label1.Caption(), kAllErased);
     EXPECT_TRUE(windows.boxes.empty());
+}
+
+// Every step of the removal is logged in one place: an item that was there once, done or failed;
+// one that was not there not at all.
+TEST_F(Remover, LogsEachItemThatWasThereOnceDoneOrFailed) {
+    const std::string base = std::string(kPlayerDir) + "\\";
+    AddFiles(kPlayerDir, {"hvr.ini"});
+    files.AddFile(base + "job7.day", "x", /*readOnly=*/true);
+    AddFiles(kInstallDir, {"qlr111.exe"});
+    FakeLogOutput output;
+    RunLog log(output, "run.log");
+    EXPECT_EQ(RunRemoval({files, registry, &log}, kPlayerDir), std::vector<std::string>{base + "job7.day"});
+    EXPECT_EQ(output.Lines(), (std::vector<std::string>{
+                                  "ok     Delete " + base + "hvr.ini",
+                                  "FAILED Delete " + base + "job7.day (error 5: Access is denied.)",
+                                  "ok     Delete " + std::string(kInstallDir) + "\\qlr111.exe"}));
 }
 
 }  // namespace

@@ -64,8 +64,16 @@ TEST(ParseIconLocation, TakesTheNumberAfterTheLastComma) {
 class CreateLinkTest : public ::testing::Test {
 protected:
     Status Link(std::int32_t dest, const std::string& subFolder, const std::string& hotKey = "CTRL+SHIFT+W") {
-        return CreateLink({shell, files}, dest, "Quillora", "D:\\Radio\\qlr111.exe", hotKey,
-                          "D:\\Radio\\qlr111.exe,0", "C:\\Winamp", subFolder, 1, &linkPath);
+        LinkRequest link;
+        link.dest = dest;
+        link.name = "Quillora";
+        link.target = "D:\\Radio\\qlr111.exe";
+        link.hotKey = hotKey;
+        link.icon = "D:\\Radio\\qlr111.exe,0";
+        link.workingDirectory = "C:\\Winamp";
+        link.subFolder = subFolder;
+        link.windowStyle = 7;
+        return CreateLink({shell, files}, link, &linkPath);
     }
 
     FakeFileSystem files;
@@ -86,7 +94,7 @@ TEST_F(CreateLinkTest, SavesTheShortcutOnTheDesktopAndReplacesItWhenCalledAgain)
         EXPECT_EQ(link.iconPath, "D:\\Radio\\qlr111.exe");
         EXPECT_EQ(link.iconIndex, 0);
         EXPECT_EQ(link.workingDirectory, "C:\\Winamp");
-        EXPECT_EQ(link.showCommand, 1);
+        EXPECT_EQ(link.showCommand, 7);
     }
     EXPECT_EQ(shell.saves, 2);
     EXPECT_TRUE(files.log.empty());  // no sub-folder, no directory made

@@ -1,12 +1,22 @@
 #include <gtest/gtest.h>
 
-#include "remover/RegistryModule.h"
-#include "remover/RemoverTest.h"
+#include "common/Paths.h"
+#include "common/RegistryString.h"
+#include "fakes/FakeRegistry.h"
 
-namespace qlr::remover {
+namespace qlr {
 namespace {
 
 using namespace test;
+
+const char kCommand[] = "\"C:\\Program Files\\Winamp\\winamp.exe\" \"%1\"";
+
+// The text read, or `unread` where nothing could be read (the text is then left as it was).
+std::string Read(const RegistryReader& registry, const std::string& unread) {
+    std::string text = unread;
+    ReadStringValue(registry, kHkeyClassesRoot, kPlayerCommandKey, "", text);
+    return text;
+}
 
 // A registry whose value changes between the two queries of one read.
 class ChangingRegistry : public FakeRegistry {
@@ -21,11 +31,9 @@ public:
     }
 };
 
-TEST(RemoverRegistry, ReadsOnlyPlainStringsInTwoQueries) {
+TEST(RegistryString, ReadsOnlyPlainStringsInTwoQueries) {
     FakeRegistry registry;
-    auto read = [&](const std::string& fallback) {
-        return RegistryModule::ReadRegistryString(registry, kHkeyClassesRoot, kPlayerCommandKey, "", fallback);
-    };
+    auto read = [&](const std::string& unread) { return Read(registry, unread); };
     EXPECT_EQ(read("none"), "none");  // no key
     EXPECT_EQ(registry.queries, 1);
 
@@ -48,10 +56,9 @@ TEST(RemoverRegistry, ReadsOnlyPlainStringsInTwoQueries) {
     registry.Set(kHkeyClassesRoot, kPlayerCommandKey, "", kRegMultiSz, std::string("a\0\0", 3));
     EXPECT_EQ(read("none"), "none");
 
-    // A value that grows between the two queries is not read as blanks: the default stands.
-    ChangingRegistry changing;
-    EXPECT_EQ(RegistryModule::ReadRegistryString(changing, kHkeyClassesRoot, "k", "", "none"), "none");
+    // A value that grows between the two queries is not read as blanks: the text stands.
+    EXPECT_EQ(Read(ChangingRegistry(), "none"), "none");
 }
 
 }  // namespace
-}  // namespace qlr::remover
+}  // namespace qlr
