@@ -29,7 +29,9 @@ public:
 private:
     std::string directory_;
     FILETIME written_{};
-    ULONGLONG takenMs_ = 0;
+    // GetTickCount when the listing was kept. The count starts again at 0 every 49.7 days; the
+    // age is taken modulo 2^32 (DWORD arithmetic), which stays right across that wrap.
+    DWORD takenMs_ = 0;
     Listing entries_;
 };
 
