@@ -1,19 +1,16 @@
 // The Win32 layer acting as on Windows XP (platform/win32/SystemDll.h): the functions newer than XP
-// missing, the DLLs the program looks up loaded the way XP loads them, and the file system giving
-// the same listings and drives as with the newer flags. Under Wine, which has every newer
-// function: the switch is what makes the layer take the XP paths here.
+// missing, the DLLs the program looks up loaded the way XP loads them, the drives' error mode set
+// for the process and put back. Under Wine, which has every newer function, the switch is what
+// makes the layer take the XP paths. (The listings on XP's way: the pickers' OnXp.* runs.)
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
-#include "driver/Fixtures.h"
 #include "platform/win32/SystemDll.h"
 #include "platform/win32/Win32FileSystem.h"
 
-namespace driver = qlr::wine_driver;
 namespace win32 = qlr::win32;
 
 namespace {
@@ -28,22 +25,6 @@ public:
     ActingAsXp(const ActingAsXp&) = delete;
     ActingAsXp& operator=(const ActingAsXp&) = delete;
 };
-
-// The entries as the pickers use them, in the order listed.
-std::vector<std::string> Described(const qlr::Result<std::vector<qlr::DirectoryEntry>>& listing) {
-    std::vector<std::string> described{"status " + std::to_string(listing.status.error)};
-    for (const qlr::DirectoryEntry& entry : listing.value)
-        described.push_back(entry.name + " " + std::to_string(entry.attributes) + (entry.nameFits ? "" : " short ") +
-                            entry.shortName);
-    return described;
-}
-
-std::vector<std::string> Described(const std::vector<qlr::DriveInfo>& drives) {
-    std::vector<std::string> described;
-    for (const qlr::DriveInfo& drive : drives)
-        described.push_back(std::string(1, drive.letter) + (drive.readable ? " readable" : " not readable"));
-    return described;
-}
 
 TEST(XpPath, FunctionsNewerThanXpAreMissingAndTheOthersFound) {
     struct Case {
@@ -79,31 +60,6 @@ TEST(XpPath, ADllNotYetLoadedIsLoadedByNameFromTheSystemDirectory) {
     GetModuleFileNameA(module, path, MAX_PATH);
     GetSystemDirectoryA(system, MAX_PATH);
     EXPECT_EQ(lstrcmpiA(path, (std::string(system) + "\\" + dll).c_str()), 0) << path;
-}
-
-TEST(XpPath, ListingsAndDrivesAreTheSameAsWithTheNewerFlags) {
-    driver::TempDirectory root("qlr-xp-list");
-    root.MakeSubdirectory("Skins");
-    for (const char* name : {"Main.M3U", "b.pls", "a name with blanks.txt"})
-        CloseHandle(CreateFileA((root.Path() + "\\" + name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                FILE_ATTRIBUTE_NORMAL, nullptr));
-    CloseHandle(CreateFileA((root.Path() + "\\hidden.m3u").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                            FILE_ATTRIBUTE_HIDDEN, nullptr));
-    // A name no ANSI code page but UTF-8 writes whole: listed with its short name.
-    const std::wstring directory(root.Path().begin(), root.Path().end());  // ASCII
-    CloseHandle(CreateFileW((directory + L"\\\u041f\u0440\u03bb\u30ea.m3u").c_str(), GENERIC_WRITE, 0, nullptr,
-                            CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
-
-    const win32::Win32FileSystem today;
-    const auto listed = Described(today.ListDirectory(root.Path()));
-    const auto drives = Described(today.Drives());
-    const auto missing = Described(today.ListDirectory(root.Path() + "\\missing"));
-    ASSERT_EQ(listed.size(), 7u) << "status and six entries";
-    ActingAsXp xp;
-    const win32::Win32FileSystem onXp;  // a listing cache of its own
-    EXPECT_EQ(Described(onXp.ListDirectory(root.Path())), listed);
-    EXPECT_EQ(Described(onXp.Drives()), drives);
-    EXPECT_EQ(Described(onXp.ListDirectory(root.Path() + "\\missing")), missing);
 }
 
 TEST(XpPath, TheQuietErrorModeIsTheProcesssThereAndPutBackAfter) {
