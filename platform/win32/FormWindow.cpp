@@ -18,7 +18,7 @@ const DWORD kFormExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 
 // The window's DPI where the system tells it per window (Windows 10), else the screen's.
 UINT DpiOf(HWND hwnd) {
-    auto getDpiForWindow = SystemFunction<UINT(WINAPI*)(HWND)>("user32.dll", "GetDpiForWindow");
+    auto getDpiForWindow = FunctionAfterXp<UINT(WINAPI*)(HWND)>("user32.dll", "GetDpiForWindow");
     if (getDpiForWindow && hwnd)
         if (UINT dpi = getDpiForWindow(hwnd)) return dpi;
     WindowDC screen(nullptr);
@@ -27,7 +27,7 @@ UINT DpiOf(HWND hwnd) {
 }
 
 void AdjustForDpi(RECT& rect, UINT dpi) {
-    auto adjust = SystemFunction<BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT)>(
+    auto adjust = FunctionAfterXp<BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT)>(
         "user32.dll", "AdjustWindowRectExForDpi");
     if (!adjust || !adjust(&rect, kFormStyle, FALSE, kFormExStyle, dpi))
         AdjustWindowRectEx(&rect, kFormStyle, FALSE, kFormExStyle);

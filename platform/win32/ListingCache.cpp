@@ -4,7 +4,7 @@ namespace qlr::win32 {
 
 namespace {
 
-constexpr ULONGLONG kFreshMs = 1000;
+constexpr DWORD kFreshMs = 1000;
 
 // "C:\A\B" and "c:\a\b\" name the same directory.
 std::string Key(const std::string& directory) {
@@ -24,7 +24,7 @@ std::optional<FILETIME> ListingCache::WrittenAt(const std::string& directory) {
 
 std::optional<ListingCache::Listing> ListingCache::Find(const std::string& directory,
                                                         const FILETIME& written) const {
-    if (directory_.empty() || GetTickCount64() - takenMs_ > kFreshMs || CompareFileTime(&written, &written_) != 0 ||
+    if (directory_.empty() || GetTickCount() - takenMs_ > kFreshMs || CompareFileTime(&written, &written_) != 0 ||
         Key(directory) != directory_)
         return std::nullopt;
     return entries_;
@@ -33,7 +33,7 @@ std::optional<ListingCache::Listing> ListingCache::Find(const std::string& direc
 void ListingCache::Keep(const std::string& directory, const FILETIME& written, const Listing& entries) {
     directory_ = Key(directory);
     written_ = written;
-    takenMs_ = GetTickCount64();
+    takenMs_ = GetTickCount();
     // Copied into a new listing that is moved in: assigning entry over entry would bring about half
     // a kilobyte of code of its own into the programs.
     entries_ = Listing(entries);

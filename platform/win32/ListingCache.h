@@ -29,7 +29,11 @@ public:
 private:
     std::string directory_;
     FILETIME written_{};
-    ULONGLONG takenMs_ = 0;
+    // GetTickCount when the listing was kept (XP has no 64-bit count). The count starts again at
+    // 0 every 49.7 days; the age, taken modulo 2^32 (DWORD arithmetic), stays right across that
+    // wrap. Only a listing asked for again a whole number of wraps later, within a second, would
+    // pass for fresh, and then still only while its directory's write time is unchanged.
+    DWORD takenMs_ = 0;
     Listing entries_;
 };
 

@@ -8,9 +8,9 @@ namespace qlr::win32 {
 
 void RestrictDllSearch() {
     auto setDefault =
-        SystemFunction<BOOL(WINAPI*)(DWORD)>("kernel32.dll", "SetDefaultDllDirectories");
+        FunctionAfterXp<BOOL(WINAPI*)(DWORD)>("kernel32.dll", "SetDefaultDllDirectories");
     if (!setDefault || !setDefault(LOAD_LIBRARY_SEARCH_SYSTEM32)) {
-        // Older systems: at least take the current directory out of the search.
+        // Older systems (XP SP1 on): at least take the current directory out of the search.
         SetDllDirectoryA("");
     }
 }

@@ -1,5 +1,5 @@
 // The thread primitives the statically linked C++ runtime calls, for the kit's window programs:
-// run-once, mutexes and thread-local keys, on the Win32 API.
+// run-once, mutexes and thread-local keys, on what the Win32 API has from Windows XP on.
 //
 // With the posix thread model the exception-handling code (the unwinder's list of frame tables,
 // the emergency exception pool, the per-thread exception state) calls these through pthread
@@ -15,19 +15,14 @@
 
 namespace {
 
-// A statically initialised pthread mutex holds -1; one made by pthread_mutex_init holds an
-// SRWLOCK (pointer-sized, 0 when free).
-constexpr intptr_t kStaticMutex = -1;
+// A mutex is a word: 1 while held, 0 or -1 (a statically initialised pthread mutex) while free.
+// The runtime takes its mutexes rarely (registering frame tables at start-up, the emergency
+// exception pool, the first exception state of a thread) and the programs' C++ code runs on one
+// thread, so a lock that yields while another thread holds it is enough, on every system from
+// Windows XP on, with nothing to create or free.
+constexpr intptr_t kHeld = 1;
 
 enum OnceState : LONG { kNotRun = 0, kRunning = 1, kDone = 2 };
-
-SRWLOCK* AsLock(intptr_t* mutex) {
-    // The first user of a statically initialised mutex turns it into a free SRWLOCK. An SRWLOCK
-    // never holds -1 (its value is an aligned pointer plus flag bits), so this cannot misfire.
-    InterlockedCompareExchangePointer(reinterpret_cast<void* volatile*>(mutex), nullptr,
-                                      reinterpret_cast<void*>(kStaticMutex));
-    return reinterpret_cast<SRWLOCK*>(mutex);
-}
 
 }  // namespace
 
@@ -46,19 +41,25 @@ int pthread_once(long* once, void (*init)(void)) {
 
 int pthread_mutex_init(intptr_t* mutex, const unsigned* attributes) {
     if (attributes) return EINVAL;  // only the default kind is made here
-    *mutex = 0;                     // SRWLOCK_INIT
+    *mutex = 0;
     return 0;
 }
 
-int pthread_mutex_destroy(intptr_t*) { return 0; }  // an SRWLOCK holds no resource
+int pthread_mutex_destroy(intptr_t*) { return 0; }  // the word holds no resource
 
 int pthread_mutex_lock(intptr_t* mutex) {
-    AcquireSRWLockExclusive(AsLock(mutex));
-    return 0;
+    auto* word = reinterpret_cast<void* volatile*>(mutex);
+    for (;;) {
+        void* seen = *word;
+        if (seen != reinterpret_cast<void*>(kHeld) &&
+            InterlockedCompareExchangePointer(word, reinterpret_cast<void*>(kHeld), seen) == seen)
+            return 0;
+        SwitchToThread();
+    }
 }
 
 int pthread_mutex_unlock(intptr_t* mutex) {
-    ReleaseSRWLockExclusive(reinterpret_cast<SRWLOCK*>(mutex));
+    InterlockedExchangePointer(reinterpret_cast<void* volatile*>(mutex), nullptr);
     return 0;
 }
 

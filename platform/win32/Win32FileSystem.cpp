@@ -34,15 +34,30 @@ private:
 };
 
 // While it lives, a drive without a medium makes the calls of this thread fail with an error
-// code instead of asking the user to insert a disk.
+// code instead of asking the user to insert a disk. Windows XP sets that only for the whole
+// process; the programs call the file system from one thread, so there it is the same.
 class QuietDriveErrors {
 public:
-    QuietDriveErrors() { SetThreadErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX, &old_); }
-    ~QuietDriveErrors() { SetThreadErrorMode(old_, nullptr); }
+    QuietDriveErrors() {
+        constexpr UINT kQuiet = SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX;
+        if (setThreadMode_)
+            setThreadMode_(kQuiet, &old_);
+        else
+            old_ = SetErrorMode(kQuiet);
+    }
+    ~QuietDriveErrors() {
+        if (setThreadMode_)
+            setThreadMode_(old_, nullptr);
+        else
+            SetErrorMode(old_);
+    }
     QuietDriveErrors(const QuietDriveErrors&) = delete;
     QuietDriveErrors& operator=(const QuietDriveErrors&) = delete;
 
 private:
+    using SetThreadErrorModeFn = BOOL(WINAPI*)(DWORD, LPDWORD);
+    const SetThreadErrorModeFn setThreadMode_ =
+        FunctionAfterXp<SetThreadErrorModeFn>("kernel32.dll", "SetThreadErrorMode");
     DWORD old_ = 0;
 };
 
@@ -97,16 +112,20 @@ std::string ShortName(WidePath& directory, const wchar_t* name, bool utf8) {
 
 // Opens a listing of the directory, in the wide form; `path` receives the directory's. Where the
 // system has them (Windows 7 on), the basic entry data without short names and larger transfers
-// make long listings much faster.
+// make long listings much faster; older systems refuse them with ERROR_INVALID_PARAMETER, and the
+// listing is opened without them.
 UniqueFind OpenListing(const std::string& directory, WidePath& path, WIN32_FIND_DATAW& entry) {
     path.length = directory.empty() ? 0 : MultiByteToWideChar(CP_ACP, 0, directory.data(), int(directory.size()),
                                                               path.text, MAX_PATH);
     if (path.length == 0 && !directory.empty()) return UniqueFind();  // longer than a path can be
     if (path.length == 0 || path.text[path.length - 1] != L'\\') path.text[path.length++] = L'\\';
-    UniqueFind find(FindFirstFileExW(path.With(L"*"), FindExInfoBasic, &entry, FindExSearchNameMatch,
-                                     nullptr, FIND_FIRST_EX_LARGE_FETCH));
-    if (!find && GetLastError() == ERROR_INVALID_PARAMETER)
-        find.reset(FindFirstFileExW(path.text, FindExInfoStandard, &entry, FindExSearchNameMatch, nullptr, 0));
+    UniqueFind find;
+    const bool asXp = AsWindowsXp();
+    if (!asXp)
+        find.reset(FindFirstFileExW(path.With(L"*"), FindExInfoBasic, &entry, FindExSearchNameMatch, nullptr,
+                                    FIND_FIRST_EX_LARGE_FETCH));
+    if (!find && (asXp || GetLastError() == ERROR_INVALID_PARAMETER))
+        find.reset(FindFirstFileExW(path.With(L"*"), FindExInfoStandard, &entry, FindExSearchNameMatch, nullptr, 0));
     return find;
 }
 
@@ -122,8 +141,7 @@ Status Readable(const std::string& directory) {
     pattern[end++] = '*';
     pattern[end] = '\0';
     WIN32_FIND_DATAA entry;
-    UniqueFind find(FindFirstFileExA(pattern, FindExInfoBasic, &entry, FindExSearchNameMatch, nullptr,
-                                     FIND_FIRST_EX_LARGE_FETCH));
+    UniqueFind find(FindFirstFileA(pattern, &entry));
     if (find || GetLastError() == ERROR_FILE_NOT_FOUND) return Status::Ok();
     return LastError();
 }

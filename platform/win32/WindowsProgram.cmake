@@ -19,6 +19,16 @@ function(qlr_windows_program target icon_kind manifest_name description version 
     OBJECT_DEPENDS "${out}/${target}.ico;${out}/${target}.manifest")
   add_executable(${target} WIN32 ${ARGN} ${out}/${target}.rc)
   target_link_libraries(${target} PRIVATE qlr_win32)
+  # The oldest Windows the program runs on, as the PE header tells the system: XP (5.1), and for
+  # a 64-bit program XP x64 and Server 2003 (5.2). Older systems refuse it with their own message
+  # instead of failing on a function they lack (tests/kit/imports_test.py checks both).
+  if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+    set(minor 2)
+  else()
+    set(minor 1)
+  endif()
+  target_link_options(${target} PRIVATE -Wl,--major-os-version,5 -Wl,--minor-os-version,${minor}
+    -Wl,--major-subsystem-version,5 -Wl,--minor-subsystem-version,${minor})
   # The version the log of a run started with switches names.
   target_compile_definitions(${target} PRIVATE QLR_PROGRAM_VERSION="${version}")
   if(QLR_LEAN_RUNTIME)  # cmake/lean-runtime.cmake
