@@ -30,7 +30,7 @@ usage() { sed -n '7,13p' "$0" | sed 's/^# \{0,1\}//' >&2; exit 2; }
 
 install_host_packages() {
     local missing=() p
-    for p in qemu-system-x86 qemu-utils debootstrap e2fsprogs; do
+    for p in qemu-system-x86 debootstrap e2fsprogs; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
     done
     ((${#missing[@]})) || return 0
