@@ -16,21 +16,19 @@ namespace {
 
 using forms::MatchesWildcard;
 
-// matches[p][n]: the first p characters of the pattern match the first n of the name.
+// The table row by row: after row p, matches[n] says whether the first p characters of the
+// pattern match the first n of the name.
 bool TableMatches(std::string_view pattern, std::string_view name) {
-    std::vector<std::vector<bool>> matches(pattern.size() + 1, std::vector<bool>(name.size() + 1));
-    matches[0][0] = true;
-    for (std::size_t p = 1; p <= pattern.size(); ++p) {
-        const char c = pattern[p - 1];
-        for (std::size_t n = 0; n <= name.size(); ++n) {
-            if (c == '*')
-                matches[p][n] = matches[p - 1][n] || (n > 0 && matches[p][n - 1]);
-            else
-                matches[p][n] = n > 0 && matches[p - 1][n - 1] &&
-                                (c == '?' || LowerCase(c) == LowerCase(name[n - 1]));
-        }
+    std::vector<char> matches(name.size() + 1, 0), next(name.size() + 1);
+    matches[0] = 1;
+    for (const char c : pattern) {
+        next[0] = c == '*' && matches[0];
+        for (std::size_t n = 1; n <= name.size(); ++n)
+            next[n] = c == '*' ? matches[n] || next[n - 1]
+                               : matches[n - 1] && (c == '?' || LowerCase(c) == LowerCase(name[n - 1]));
+        matches.swap(next);
     }
-    return matches[pattern.size()][name.size()];
+    return matches[name.size()];
 }
 
 // With the rule of the system's command line: a pattern ending in ".*" also matches a name
