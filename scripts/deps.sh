@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 packages=(cmake g++ make binutils python3 googletest libgtest-dev libgmock-dev
           g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
           wine wine64 xvfb xauth imagemagick fonts-wine fonts-liberation
-          osslsigncode openssl)
+          osslsigncode openssl clang-14 libclang-rt-14-dev)
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo=sudo
 export DEBIAN_FRONTEND=noninteractive

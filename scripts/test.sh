@@ -18,6 +18,9 @@ cmake --preset native >/dev/null
 cmake --build --preset native -j2
 ctest --preset native
 
+stage "native: the parsers of text from outside, fuzzed (30 s each)"
+bash scripts/fuzz.sh 30
+
 stage "win64: end to end under Wine"
 bash scripts/test-wine.sh -p win64
 

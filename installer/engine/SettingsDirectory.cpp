@@ -134,6 +134,10 @@ Result<std::string> ResolveSettingsDirectory(const std::string& inidir,
     else directory = Below(playerDirectory, path);
 
     while (directory.size() > 1 && directory.back() == '\\') directory.pop_back();
+    // Nothing but backslashes (a network path without its server) names no directory; taken as it
+    // is, "\\" would put the settings into the root of the current drive.
+    if (directory.find_first_not_of('\\') == std::string::npos)
+        return {Status::Fail(kErrorInvalidParameter), {}};
     if (directory.size() == 2 && IsDriveSpecifier(directory)) directory += '\\';
     return {Status::Ok(), directory};
 }

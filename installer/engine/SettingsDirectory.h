@@ -25,9 +25,10 @@ inline constexpr const char* kPlayerSettingsDirectoryKey = "inidir";
 //  - an absolute path; a path relative to the player's directory; or a path from the root
 //    ("\Settings"), on the player's drive.
 // The directory comes without a trailing '\', but for a drive's root ("D:\"). It cannot be
-// resolved when the value is empty (or its variables give no text) or starts with '{' but not
-// with "{N}" (the status is then kErrorInvalidParameter), or when it names a special folder or a
-// variable the platform cannot give (the status is then the platform's).
+// resolved when the value is empty (or its variables give no text), starts with '{' but not with
+// "{N}", or gives nothing but backslashes, a network path without its server (the status is then
+// kErrorInvalidParameter); or when it names a special folder or a variable the platform cannot
+// give (the status is then the platform's).
 Result<std::string> ResolveSettingsDirectory(const std::string& inidir,
                                              const std::string& playerDirectory, Shell& shell);
 

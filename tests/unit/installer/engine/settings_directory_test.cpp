@@ -38,6 +38,9 @@ TEST(SettingsDirectory, ResolvesEachFormOfTheValueOrSaysWhyNot) {
         {"{26\\Winamp", nullptr, kErrorInvalidParameter},
         {"{99}\\Winamp", nullptr, kErrorFileNotFound},  // a folder the platform cannot give
         {"%NOSUCH%\\Winamp", nullptr, kErrorEnvvarNotFound},
+        // Nothing but backslashes: a network path without its server, not the current drive's root.
+        {"\t\t\\\\", nullptr, kErrorInvalidParameter},
+        {"\\\\\\", nullptr, kErrorInvalidParameter},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.value);
