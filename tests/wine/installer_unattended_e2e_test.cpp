@@ -45,38 +45,50 @@ TEST_F(InstallE2E, RefusedRunsChangeNothingAndTheirExitCodeSaysWhy) {
         const char* name;
         std::string arguments;
         DWORD exitCode;
+        const char* end;     // the log's last line says so
+        const char* player;  // the stand-in player's mode; none running when null
     };
     const Case cases[] = {
-        {"unknown switch", "/VERYSILENT /QUIET" + playlist, 2},
-        {"no playlist", "/SILENT /LOG=\"" + log + "\"", 2},
-        {"playlist too short", "/VERYSILENT /PLAYLIST=a.m3u /LOG=\"" + log + "\"", 2},
-        {"directory too short", "/VERYSILENT /DIR=C:" + playlist, 2},
-        {"help, unattended", "/VERYSILENT /?" + playlist, 2},
-        {"player running", "/VERYSILENT" + playlist, 4},
-        {"player not found", "/SILENT" + playlist, 3},
+        {"unknown switch", "/VERYSILENT /QUIET" + playlist, 2, "Command line refused, nothing changed", nullptr},
+        {"no playlist", "/SILENT /LOG=\"" + log + "\"", 2, "Command line refused, nothing changed", nullptr},
+        {"playlist too short", "/VERYSILENT /PLAYLIST=a.m3u /LOG=\"" + log + "\"", 2,
+         "Command line refused, nothing changed", nullptr},
+        {"directory too short", "/VERYSILENT /DIR=C:" + playlist, 2, "Command line refused, nothing changed", nullptr},
+        {"help, unattended", "/VERYSILENT /?" + playlist, 2, "Usage shown, nothing changed", nullptr},
+        {"player running", "/VERYSILENT" + playlist, 4, "Winamp runs, no /CLOSEPLAYER: nothing installed", ""},
+        // Asked to close, it never returns from the request: the install waits 10 s for it, then
+        // 2 s for its window to go.
+        {"player does not close", "/VERYSILENT /CLOSEPLAYER" + playlist, 4,
+         "Winamp did not close: nothing installed", "--stuck"},
+        {"player not found", "/SILENT" + playlist, 3, "Winamp not found: nothing installed", nullptr},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         driver::Process player;
-        if (c.exitCode == 4) {
-            player = driver::Process::Start(kFakePlayer, {record}, root_.Path());
+        if (c.player) {
+            std::vector<std::string> arguments{record};
+            if (*c.player) arguments.push_back(c.player);
+            player = driver::Process::Start(kFakePlayer, arguments, root_.Path());
             driver::WaitForMainWindow(player);
         }
         if (c.exitCode == 3) driver::RegDeleteKey("HKCR\\Winamp.SkinZip");
         driver::Process installer = driver::Process::StartWritten(kInstaller, c.arguments, kit_);
-        EXPECT_EQ(driver::ExpectExitShowingNothing(installer, 20000), c.exitCode);
+        EXPECT_EQ(driver::ExpectExitShowingNothing(installer, 30000), c.exitCode);
         EXPECT_EQ(GetFileAttributesA(InstallDir().c_str()), INVALID_FILE_ATTRIBUTES);
         EXPECT_EQ(ReadBytes(player_ + "\\hvr.ini"), "<missing>");
         EXPECT_EQ(ReadBytes(SystemDirectory() + "\\msvbvm60.dll"), "<missing>");
         EXPECT_EQ(GetFileAttributesA(Link().c_str()), INVALID_FILE_ATTRIBUTES);
         const std::vector<std::string> lines = driver::ReadLines(log);
         ASSERT_FALSE(lines.empty());
-        EXPECT_NE(lines.back().find("(exit code " + std::to_string(c.exitCode) + ")"), std::string::npos)
-            << lines.back();
+        EXPECT_EQ(Entry(lines.back()), "end    " + std::string(c.end) + " (exit code " +
+                                           std::to_string(c.exitCode) + ")");
         if (player.Started()) {
             EXPECT_TRUE(player.Running());  // a station on air stays on air
-            EXPECT_TRUE(driver::ReadLines(record).empty());
+            // Only /CLOSEPLAYER asks it to close.
+            EXPECT_EQ(driver::ReadLines(record).size(),
+                      std::size_t(c.arguments.find("/CLOSEPLAYER") != std::string::npos));
         }
+        DeleteFileA(record.c_str());
     }
 }
 
