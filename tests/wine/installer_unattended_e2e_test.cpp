@@ -1,8 +1,10 @@
-// installer.exe started with switches, as deployment tools start it: nothing shows, the same
-// files as an install at the window, a log of every step, and an exit code that says how it went.
+// installer.exe started with switches, as deployment tools start it: nothing shows (with /SILENT, a
+// window that takes no input), the same files as an install at the window, a log of every step, and
+// an exit code that says how it went.
 #include <algorithm>
 
 #include "InstallFixture.h"
+#include "driver/Wait.h"
 
 namespace {
 
@@ -34,6 +36,43 @@ TEST_F(InstallE2E, VerySilentInstallShowsNothingAndWritesWhatTheWindowWrites) {
     EXPECT_EQ(std::count_if(lines.begin(), lines.end(),
                             [](const std::string& line) { return Entry(line).rfind("ok ", 0) == 0; }),
               66);
+    EXPECT_EQ(Entry(lines.back()), "end    Quillora Installed ! [All Done] (exit code 0)");
+}
+
+// The /SILENT window shows the install's texts and takes no input from its first moment: every
+// button disabled, the text boxes read-only, and a click sent to "&Exit Installer" in the middle
+// of the install asks nothing.
+TEST_F(InstallE2E, SilentInstallShowsItsStatusAndTakesNoInput) {
+    const std::string log = root_.Path() + "\\silent.log";
+    driver::Process installer = driver::Process::StartWritten(
+        kInstaller, "/SILENT /PLAYLIST=\"" + std::string(kPlaylist) + "\" /LOG=\"" + log + "\"", kit_);
+    const HWND main = driver::WaitForMainWindow(installer);
+    EXPECT_FALSE(IsWindowEnabled(main));
+    EXPECT_FALSE(IsWindowEnabled(driver::Control(main, ids::Command2)));
+    EXPECT_TRUE(GetWindowLongA(driver::Control(main, ids::Text2), GWL_STYLE) & ES_READONLY);
+    driver::WaitUntil([&] { return driver::ControlText(main, ids::Text1) == "Installing ..."; },
+                      "the install's pause");
+    for (int id : {ids::Command1, ids::Command2, ids::Command3, ids::Command4})
+        EXPECT_FALSE(IsWindowEnabled(driver::Control(main, id))) << id;
+    EXPECT_TRUE(IsWindowEnabled(driver::Control(main, ids::Text1)));  // its text keeps its colours
+    // Sent to the button all the same, as another program could (the driver's click refuses a
+    // disabled button).
+    PostMessageA(driver::Control(main, ids::Command2), BM_CLICK, 0, 0);
+
+    std::string box;  // the text of a box shown meanwhile
+    driver::WaitUntil([&] {
+        for (HWND window : driver::VisibleTopLevelWindows(installer.Id()))
+            if (driver::IsMessageBox(window)) box = driver::ControlText(window, 0xFFFF);
+        return !box.empty() || !installer.Running();
+    }, "the end of the install", 30000);
+    EXPECT_EQ(box, "");
+    EXPECT_EQ(installer.ExpectExit(), 0u);
+    ExpectCopies();
+    const std::vector<std::string> lines = driver::ReadLines(log);
+    EXPECT_EQ(std::count_if(lines.begin(), lines.end(),
+                            [](const std::string& line) { return line.find("Message box") != std::string::npos; }),
+              0);
+    ASSERT_FALSE(lines.empty());
     EXPECT_EQ(Entry(lines.back()), "end    Quillora Installed ! [All Done] (exit code 0)");
 }
 

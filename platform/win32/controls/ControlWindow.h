@@ -23,6 +23,9 @@ struct FormContext {
     HBRUSH background = nullptr;  // the form's background
     ArtworkPainter painter;
     FontCache* fonts = nullptr;   // for the window's current DPI
+    // False for a window that only shows its form: the frame and every control that takes input
+    // are disabled, whatever the form says.
+    bool takesInput = true;
 };
 
 COLORREF ColorOf(const forms::Color& color, COLORREF fallback);
@@ -64,6 +67,8 @@ protected:
     virtual void Populate() {}
     // Shows a change made in code; enabled and visible are handled for every kind.
     virtual void Show(forms::Change change) = 0;
+    // Whether the window is enabled: as the control says, in a window that takes input.
+    virtual bool ShownEnabled() const { return control_.Enabled() && context_.takesInput; }
 
     // Colours where the control names none.
     virtual COLORREF DefaultBackground() const { return GetSysColor(COLOR_WINDOW); }

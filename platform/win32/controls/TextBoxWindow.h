@@ -13,6 +13,10 @@ public:
 private:
     Shape Describe() const override;
     void Show(forms::Change change) override;
+    // In a window that takes no input a text box stays enabled and is read-only instead, so that
+    // its text keeps its colours.
+    bool ShownEnabled() const override { return box_.Enabled(); }
+    bool ShownReadOnly() const { return box_.ReadOnly() || !context_.takesInput; }
 
     forms::TextBox& box_;
     bool showing_ = false;  // set while code changes the text, so its EN_CHANGE is not an edit
