@@ -9,15 +9,12 @@ using namespace std::literals;
 
 namespace {
 
-// A player that has handled the close request may take its window down a moment later.
-constexpr double kPlayerClosingMs = 2000;
-constexpr double kPlayerPollMs = 100;
-
-// Whether the player's window is gone, at once or within that moment.
-bool PlayerGone(Installer& installer, WindowSystem& windows) {
-    for (double waited = 0; WinampControl::FindWinampWindow(windows) != 0; waited += kPlayerPollMs) {
-        if (waited >= kPlayerClosingMs) return false;
-        installer.Pause(kPlayerPollMs);
+// A player that has handled the close request may take its window down a moment later: it is
+// given 20 waits of 100 ms (the run has no window yet, so no event ends a wait early).
+bool PlayerGone(WindowSystem& windows) {
+    for (int polls = 0; WinampControl::FindWinampWindow(windows) != 0; ++polls) {
+        if (polls == 20) return false;
+        windows.ProcessEvents(100);
     }
     return true;
 }
@@ -41,7 +38,7 @@ std::optional<int> StartUnattendedInstall(Installer& installer, RecordedWindowSy
     }
     // Start-up sends the close request and does not look again. A player that still runs writes
     // its own winamp.ini when it ends, over the settings the install would write.
-    if (!PlayerGone(installer, windows))
+    if (!PlayerGone(windows))
         return Finish(log, "Winamp did not close: nothing installed", kExitPlayerRunning);
     log.Note({"Installing from "sv, installer.instfrom.Caption(), " beside Winamp in "sv,
               installer.wnpdir.Caption()});

@@ -59,6 +59,10 @@ HBRUSH ControlWindow::OnColor(HDC dc) {
     return BackgroundBrush();
 }
 
+bool ControlWindow::ShownEnabled() const {
+    return control_.Enabled() && (context_.takesInput || control_.kind() == forms::Kind::TextBox);
+}
+
 void ControlWindow::Refresh(const forms::Control&, forms::Change change) {
     if (change == forms::Change::State) ShowState();
     Show(change);

@@ -67,8 +67,6 @@ protected:
     virtual void Populate() {}
     // Shows a change made in code; enabled and visible are handled for every kind.
     virtual void Show(forms::Change change) = 0;
-    // Whether the window is enabled: as the control says, in a window that takes input.
-    virtual bool ShownEnabled() const { return control_.Enabled() && context_.takesInput; }
 
     // Colours where the control names none.
     virtual COLORREF DefaultBackground() const { return GetSysColor(COLOR_WINDOW); }
@@ -87,6 +85,10 @@ protected:
 private:
     void Refresh(const forms::Control& control, forms::Change change) final;
     void ShowState();
+    // Whether the window is enabled: as the control says, in a window that takes input. In one
+    // that takes none a text box stays enabled and is read-only instead (TextBoxWindow), so that
+    // its text keeps its colours.
+    bool ShownEnabled() const;
 
     forms::Control& control_;
     UniqueGdi brush_;

@@ -13,9 +13,7 @@ public:
 private:
     Shape Describe() const override;
     void Show(forms::Change change) override;
-    // In a window that takes no input a text box stays enabled and is read-only instead, so that
-    // its text keeps its colours.
-    bool ShownEnabled() const override { return box_.Enabled(); }
+    // Read-only also in a window that takes no input.
     bool ShownReadOnly() const { return box_.ReadOnly() || !context_.takesInput; }
 
     forms::TextBox& box_;
