@@ -84,6 +84,7 @@ int main(int argc, char** argv) {
     const std::vector<qlr::DirectoryEntry> directory = StationDirectory();
     MemoryDirectory files(directory);
     qlr::forms::FileList list("File1", 1, {}, files);
+    list.Load();
 
     for (const char* patterns : {"*.m3u; *.pls", "*.*"}) {
         const Figures filter = Measure(runs, [&](std::size_t& shown) {

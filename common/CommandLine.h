@@ -37,7 +37,7 @@ enum ExitCode : int {
     kExitFailedSteps = 1,     // done, some steps failed (each in the log)
     kExitRefused = 2,         // command line refused, nothing changed
     kExitPlayerNotFound = 3,  // the installer found no player, nothing changed
-    kExitPlayerRunning = 4,   // the player runs and may not be closed, nothing changed
+    kExitPlayerRunning = 4,   // the player runs (may not be closed, did not close), nothing changed
 };
 
 // What the switches both programs know ask of a run.

@@ -203,9 +203,11 @@ public:
     std::string icon;  // name of the window's icon resource; none when empty
     Placement placement = Placement::CenterScreen;
 
-    // The form's start-up. The window system runs it once, as it opens the form: before the
-    // form's window is made, and so before it is first shown. An opener's preset of a modal form
-    // comes before it. Nothing else runs it.
+    // The form's start-up, run once, before the form's window is made and so before it is first
+    // shown. The window system runs it as it opens the form (an opener's preset of a modal form
+    // comes before it). The one other caller is a program's unattended run, which runs its main
+    // form's start-up itself, with no window yet; a silent run then makes the window without
+    // running it again.
     virtual void Form_Load() {}
 
     // Closes the form's window. Once closed, a form stays closed.

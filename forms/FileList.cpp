@@ -28,6 +28,10 @@ std::vector<ListItem> MatchingFiles(std::vector<DirectoryEntry>& entries, const 
 FileList::FileList(std::string name, int id, Rect rect, const FileSystem& files)
     : ListControl(Kind::FileList, std::move(name), id, rect), files_(files), path_(files.CurrentDirectory()) {
     tabStop = true;
+}
+
+void FileList::Load() {
+    loaded_ = true;
     Reload();
 }
 
@@ -60,6 +64,7 @@ void FileList::DoubleClickByUser(int index) {
 }
 
 void FileList::Reload() {
+    if (!loaded_) return;
     Result<std::vector<DirectoryEntry>> listing = files_.ListDirectory(path_);
     SetItems(listing.ok() ? MatchingFiles(listing.value, pattern_) : std::vector<ListItem>{}, -1);
 }

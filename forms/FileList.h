@@ -12,13 +12,17 @@ namespace qlr::forms {
 
 class FileList : public ListControl {
 public:
-    // Starts on the process's current directory, with the pattern list "*.*".
+    // Starts on the process's current directory, with the pattern list "*.*", and empty: its
+    // form sets where it opens, then lists it once (Load).
     FileList(std::string name, int id, Rect rect, const FileSystem& files);
 
     const std::string& Path() const { return path_; }
     const std::string& Pattern() const { return pattern_; }
-    // Each re-reads the list at once and leaves no file selected. A directory that cannot be
-    // read shows no files. An empty pattern list matches no name, so the list is empty then.
+    // Reads the list, and from now on re-reads it on every new path or pattern.
+    void Load();
+    // Each re-reads the list at once, once it has been loaded, and leaves no file selected;
+    // before, they only record the path or pattern. A directory that cannot be read shows no
+    // files. An empty pattern list matches no name, so the list is empty then.
     void SetPath(const std::string& directory);
     void SetPattern(const std::string& patternList);
 
@@ -40,6 +44,7 @@ private:
     const FileSystem& files_;
     std::string path_;
     std::string pattern_ = "*.*";
+    bool loaded_ = false;
 };
 
 // What a file list shows of a directory's entries for a pattern list: the ordinary files whose

@@ -49,7 +49,10 @@ Fil::Fil(WindowSystem& windows, const FileSystem& files)
     Add({&Drive1, &Dir1, &File1, &Text1, &Command1, &Command2, &Label1, &Text2});
 }
 
-void Fil::Form_Load() { File1.SetPattern(Text2.Text()); }
+void Fil::Form_Load() {
+    File1.SetPattern(Text2.Text());
+    File1.Load();
+}
 
 void Fil::Text2_Change() { File1.SetPattern(Text2.Text()); }
 

@@ -26,7 +26,8 @@ public:
     forms::Label Label1;
     forms::TextBox Text2;  // the pattern list
 
-    // The file list takes its patterns from the pattern box.
+    // Start-up: the file list takes its patterns from the pattern box and lists, once, the
+    // directory the picker opened at.
     void Form_Load() override;
     void Text2_Change();
     // The file list follows the directory list.

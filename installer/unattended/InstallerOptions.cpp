@@ -15,7 +15,7 @@ const char kInstallerUsage[] =
     "1  installed, steps failed (see the log)\r\n"
     "2  command line refused, nothing changed\r\n"
     "3  Winamp not found, nothing changed\r\n"
-    "4  Winamp runs (no /CLOSEPLAYER), nothing changed";
+    "4  Winamp runs (no /CLOSEPLAYER, or it did not close), nothing changed";
 
 InstallerOptions ParseInstallerOptions(const std::string& commandLine) {
     InstallerOptions options;

@@ -18,7 +18,8 @@ RunEnd InstallerEnd(const Installer& installer, const RunLog& log);
 
 // An unattended install, in two parts; the silent run shows its window between them.
 // Start-up, its question answered by /CLOSEPLAYER. When it ends the run, the exit code: 3 when it
-// found no player, 4 when the player runs and may not be closed.
+// found no player, 4 when the player runs and may not be closed, or was asked to close and its
+// window is still there shortly after.
 std::optional<int> StartUnattendedInstall(Installer& installer, RecordedWindowSystem& windows, RunLog& log);
 // The fields from the command line (the install directory replaces the proposal when given), and
 // the install. The exit code: 2 when the install refused

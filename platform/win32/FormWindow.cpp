@@ -43,10 +43,11 @@ HICON LoadIconSized(HINSTANCE instance, const std::string& name, int sizeMetric)
 }  // namespace
 
 FormWindow::FormWindow(forms::Form& form, HINSTANCE instance, ArtworkPainter painter,
-                       ControlRealiser realise, HWND owner)
+                       ControlRealiser realise, HWND owner, bool takesInput)
     : form_(form), realise_(realise), owner_(owner) {
     context_.instance = instance;
     context_.painter = std::move(painter);
+    context_.takesInput = takesInput;
 }
 
 FormWindow::~FormWindow() = default;
@@ -61,8 +62,9 @@ bool FormWindow::Create() {
                                            0, nullptr, nullptr, context_.instance, nullptr));
         owner = hiddenOwner_.get();
     }
-    CreateWindowExA(kFormExStyle, kFormClass, form_.Title().c_str(), kFormStyle, 0, 0, 0, 0, owner,
-                    nullptr, context_.instance, this);
+    CreateWindowExA(kFormExStyle, kFormClass, form_.Title().c_str(),
+                    kFormStyle | (context_.takesInput ? 0 : WS_DISABLED), 0, 0, 0, 0, owner, nullptr,
+                    context_.instance, this);
     if (!hwnd_) return false;
     context_.frame = hwnd_.get();
     if (!form_.icon.empty()) {
@@ -122,7 +124,9 @@ void FormWindow::Show() {
     if (UINT dpi = DpiOf(hwnd_.get()); dpi != fonts_->Dpi()) Layout(dpi);
     ShowWindow(hwnd_.get(), SW_SHOWNORMAL);
     SetForegroundWindow(hwnd_.get());
-    if (HWND first = GetNextDlgTabItem(hwnd_.get(), nullptr, FALSE)) SetFocus(first);
+    // A window that takes no input holds no focus.
+    HWND first = context_.takesInput ? GetNextDlgTabItem(hwnd_.get(), nullptr, FALSE) : nullptr;
+    if (first) SetFocus(first);
     UpdateWindow(hwnd_.get());
 }
 
@@ -146,6 +150,7 @@ int FormWindow::ButtonId(bool forms::Button::*role) const {
 }
 
 void FormWindow::OnCommand(int id, int code, HWND child) {
+    if (!context_.takesInput) return;
     // Esc: the dialog keys send IDCANCEL, which presses the form's cancel button.
     if (id == IDCANCEL && !child) {
         if (auto* cancel = static_cast<forms::Button*>(form_.Find(ButtonId(&forms::Button::isCancel))))

@@ -21,15 +21,18 @@ public:
     // CenterOwner); none for a program's main window, which then gets a hidden owner of its own
     // that keeps it out of the taskbar unless the form asks to be there.
     // realise: the realisations its controls get (platform/win32/controls/RealiseControl.h).
+    // takesInput false: the window only shows the form, disabled from the start, and no
+    // notification of its controls reaches the form (not even a click sent to a button).
     FormWindow(forms::Form& form, HINSTANCE instance, ArtworkPainter painter, ControlRealiser realise,
-               HWND owner = nullptr);
+               HWND owner = nullptr, bool takesInput = true);
     FormWindow(const FormWindow&) = delete;
     FormWindow& operator=(const FormWindow&) = delete;
     ~FormWindow();
 
     // Creates the window and its controls, hidden; false when the system refuses.
     bool Create();
-    // Places the window, shows it and gives the first control of the tab order the focus.
+    // Places the window, shows it and gives the first control of the tab order the focus (in a
+    // window that takes input).
     void Show();
     HWND Handle() const { return hwnd_.get(); }
 

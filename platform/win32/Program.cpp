@@ -37,10 +37,8 @@ int RunForm(forms::Form& form, Win32WindowSystem& windows) {
 }
 
 std::unique_ptr<FormWindow> ShowWithoutInput(forms::Form& form, Win32WindowSystem& windows) {
-    std::unique_ptr<FormWindow> window = windows.Realise(form, nullptr);
-    if (!window) return nullptr;
-    window->Show();
-    EnableWindow(window->Handle(), FALSE);
+    std::unique_ptr<FormWindow> window = windows.Realise(form, nullptr, false);
+    if (window) window->Show();
     return window;
 }
 

@@ -25,7 +25,8 @@ void PrepareWindows(HINSTANCE instance, Win32WindowSystem& windows, ArtworkPaint
 // program ends. Returns the process's exit code.
 int RunForm(forms::Form& form, Win32WindowSystem& windows);
 
-// The window of a form whose start-up an unattended run has run: shown, and taking no input.
+// The window of a form whose start-up an unattended run has run: shown, and taking no input from
+// its first moment (its buttons shown disabled, its text boxes read-only).
 // Null when the system refuses it; the run then goes on without a window.
 std::unique_ptr<FormWindow> ShowWithoutInput(forms::Form& form, Win32WindowSystem& windows);
 

@@ -16,8 +16,8 @@ std::unique_ptr<FormWindow> Win32WindowSystem::Open(forms::Form& form, HWND owne
     return Realise(form, owner);
 }
 
-std::unique_ptr<FormWindow> Win32WindowSystem::Realise(forms::Form& form, HWND owner) {
-    auto window = std::make_unique<FormWindow>(form, instance_, painter_, realise_, owner);
+std::unique_ptr<FormWindow> Win32WindowSystem::Realise(forms::Form& form, HWND owner, bool takesInput) {
+    auto window = std::make_unique<FormWindow>(form, instance_, painter_, realise_, owner, takesInput);
     if (!window->Create()) return nullptr;
     return window;
 }

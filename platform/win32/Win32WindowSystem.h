@@ -17,8 +17,9 @@ public:
     // Opens the form: runs its start-up (Form_Load), then makes its window, hidden, with its
     // controls, owned by owner; null when the system refuses the window.
     std::unique_ptr<FormWindow> Open(forms::Form& form, HWND owner);
-    // Makes the window of a form whose start-up has run, as Open does after it.
-    std::unique_ptr<FormWindow> Realise(forms::Form& form, HWND owner);
+    // Makes the window of a form whose start-up has run, as Open does after it; one that only
+    // shows the form when takesInput is false (FormWindow).
+    std::unique_ptr<FormWindow> Realise(forms::Form& form, HWND owner, bool takesInput = true);
 
     int MsgBox(const std::string& text, const std::string& title, unsigned style) override;
     void ShowModal(forms::Form& form) override;

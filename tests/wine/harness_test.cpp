@@ -64,6 +64,15 @@ TEST_F(FakePlayer, HangModeLeavesACloseRequestUnanswered) {
     EXPECT_TRUE(player.Running());
 }
 
+TEST_F(FakePlayer, StuckModeRecordsACloseRequestButNeverReturnsFromIt) {
+    driver::Process player = Start("--stuck");
+    HWND window = driver::WaitForMainWindow(player);
+    EXPECT_FALSE(SendClose(window, 0, 0, 1000));
+    EXPECT_EQ(driver::ReadLines(record_), std::vector<std::string>{"WM_CLOSE 0x0010 0 0"});
+    EXPECT_EQ(FindWindowA("Winamp v1.x", nullptr), window);
+    EXPECT_TRUE(player.Running());
+}
+
 TEST_F(FakePlayer, DecoyHasThePlayersNameInItsTitleButIsNotFoundByClass) {
     driver::Process decoy = Start("--decoy");
     HWND window = driver::WaitForMainWindow(decoy);
@@ -77,7 +86,7 @@ TEST_F(FakePlayer, DriverReadsAndAnswersAMessageBox) {
     HWND box = driver::WaitForMessageBox(player);
     driver::MessageBoxContent content = driver::ReadMessageBox(box);
     EXPECT_EQ(content.title, "fakeamp");
-    EXPECT_EQ(content.text, "usage: fakeamp RECORD_FILE [--keep-open|--hang|--decoy]");
+    EXPECT_EQ(content.text, "usage: fakeamp RECORD_FILE [--keep-open|--hang|--stuck|--decoy]");
     EXPECT_EQ(content.buttons, std::vector<int>{IDOK});
     driver::ClickButton(box, IDOK);
     EXPECT_EQ(player.ExpectExit(), 2u);

@@ -21,7 +21,7 @@ ControlWindow::~ControlWindow() { control_.AttachView(nullptr); }
 bool ControlWindow::Create() {
     const Shape shape = Describe();
     const DWORD style = WS_CHILD | shape.style | (control_.Visible() ? WS_VISIBLE : 0) |
-                        (control_.Enabled() ? 0 : WS_DISABLED) |
+                        (ShownEnabled() ? 0 : WS_DISABLED) |
                         (control_.tabStop ? WS_TABSTOP : 0);
     hwnd_ = CreateWindowExA(shape.exStyle, shape.windowClass, shape.text.c_str(), style, 0, 0, 0,
                             0, context_.frame,
@@ -59,13 +59,17 @@ HBRUSH ControlWindow::OnColor(HDC dc) {
     return BackgroundBrush();
 }
 
+bool ControlWindow::ShownEnabled() const {
+    return control_.Enabled() && (context_.takesInput || control_.kind() == forms::Kind::TextBox);
+}
+
 void ControlWindow::Refresh(const forms::Control&, forms::Change change) {
     if (change == forms::Change::State) ShowState();
     Show(change);
 }
 
 void ControlWindow::ShowState() {
-    const bool enabled = control_.Enabled();
+    const bool enabled = ShownEnabled();
     if (!enabled && GetFocus() == hwnd_) {
         // A disabled control cannot keep the keyboard focus: hand it on.
         HWND next = GetNextDlgTabItem(context_.frame, hwnd_, FALSE);

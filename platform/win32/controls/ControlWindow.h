@@ -23,6 +23,9 @@ struct FormContext {
     HBRUSH background = nullptr;  // the form's background
     ArtworkPainter painter;
     FontCache* fonts = nullptr;   // for the window's current DPI
+    // False for a window that only shows its form: the frame and every control that takes input
+    // are disabled, whatever the form says.
+    bool takesInput = true;
 };
 
 COLORREF ColorOf(const forms::Color& color, COLORREF fallback);
@@ -82,6 +85,10 @@ protected:
 private:
     void Refresh(const forms::Control& control, forms::Change change) final;
     void ShowState();
+    // Whether the window is enabled: as the control says, in a window that takes input. In one
+    // that takes none a text box stays enabled and is read-only instead (TextBoxWindow), so that
+    // its text keeps its colours.
+    bool ShownEnabled() const;
 
     forms::Control& control_;
     UniqueGdi brush_;

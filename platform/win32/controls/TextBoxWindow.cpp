@@ -5,7 +5,7 @@
 namespace qlr::win32 {
 
 ControlWindow::Shape TextBoxWindow::Describe() const {
-    return {"EDIT", box_.Text(), DWORD(ES_AUTOHSCROLL | (box_.ReadOnly() ? ES_READONLY : 0)),
+    return {"EDIT", box_.Text(), DWORD(ES_AUTOHSCROLL | (ShownReadOnly() ? ES_READONLY : 0)),
             WS_EX_CLIENTEDGE};
 }
 
@@ -15,7 +15,7 @@ void TextBoxWindow::Show(forms::Change change) {
         ScopeExit shown([this] { showing_ = false; });
         SetWindowTextA(hwnd_, box_.Text().c_str());
     } else if (change == forms::Change::State) {
-        SendMessageA(hwnd_, EM_SETREADONLY, box_.ReadOnly(), 0);
+        SendMessageA(hwnd_, EM_SETREADONLY, ShownReadOnly(), 0);
     }
 }
 

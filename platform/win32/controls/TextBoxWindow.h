@@ -13,6 +13,8 @@ public:
 private:
     Shape Describe() const override;
     void Show(forms::Change change) override;
+    // Read-only also in a window that takes no input.
+    bool ShownReadOnly() const { return box_.ReadOnly() || !context_.takesInput; }
 
     forms::TextBox& box_;
     bool showing_ = false;  // set while code changes the text, so its EN_CHANGE is not an edit

@@ -7,6 +7,7 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -51,12 +52,17 @@ public:
         auto it = windows.find(className);
         return it == windows.end() ? 0 : it->second;
     }
+    // The window closes, unless it is one that stays open.
     void SendCloseRequest(WindowHandle window) override {
         log.push_back("close:" + std::to_string(window));
+        if (staysOpen.count(window)) return;
+        for (auto it = windows.begin(); it != windows.end();)
+            it = it->second == window ? windows.erase(it) : std::next(it);
     }
 
     std::deque<int> answers;                      // answers to the next message boxes
     std::map<std::string, WindowHandle> windows;  // open top-level windows by class
+    std::set<WindowHandle> staysOpen;             // windows the close request does not close
     std::vector<ShownBox> boxes;
     std::vector<std::string> log;
     std::vector<std::uint32_t> waits;

@@ -18,20 +18,32 @@ Strings Texts(const FileList& list) {
 
 class FileListTest : public ::testing::Test {
 protected:
-    FileListTest() { list.SetPath(kPlayer); }
+    FileListTest() {
+        list.SetPath(kPlayer);
+        list.Load();
+    }
 
     static constexpr const char* kPlayer = "C:\\Program Files\\Winamp";
     FakeFileSystem files = PlayerMachine();
     FileList list{"File1", 1, {}, files};
 };
 
-TEST_F(FileListTest, StartsOnTheCurrentDirectoryWithEveryOrdinaryFile) {
+// Its form sets where it opens, then it lists that once; from then on it follows every change.
+TEST_F(FileListTest, ListsNothingUntilLoadedThenEveryOrdinaryFile) {
+    const int listings = files.listings;
     FileList fresh("File1", 1, {}, files);
     EXPECT_EQ(fresh.Path(), "E:\\KIT");
     EXPECT_EQ(fresh.Pattern(), "*.*");
+    fresh.SetPath("C:\\Program Files");
     fresh.SetPath("C:\\");
+    EXPECT_TRUE(fresh.Items().empty());
+    EXPECT_EQ(files.listings, listings);
+    fresh.Load();
     EXPECT_EQ(Texts(fresh), (Strings{"a.m3u", "ab.m3u"}));  // directories are not files
     EXPECT_EQ(fresh.Highlighted(), -1);
+    fresh.SetPattern("ab*");
+    EXPECT_EQ(Texts(fresh), (Strings{"ab.m3u"}));
+    EXPECT_EQ(files.listings - listings, 2);
     EXPECT_TRUE(fresh.tabStop);
 }
 

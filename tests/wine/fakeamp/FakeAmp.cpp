@@ -6,6 +6,7 @@
 //     (no mode)    closes on WM_CLOSE, as the player does
 //     --keep-open  records WM_CLOSE but stays open
 //     --hang       creates its window, then stops handling messages for two minutes
+//     --stuck      records WM_CLOSE, then does not return from it for two minutes
 //     --decoy      a window titled like the player but of another class; closes on WM_CLOSE
 #include <windows.h>
 
@@ -19,7 +20,7 @@ const char kPlayerClass[] = "Winamp v1.x";
 const char kDecoyClass[] = "QlrDecoyPlayer";
 const DWORD kHangMs = 120000;
 
-enum class Mode { Close, KeepOpen, Hang, Decoy };
+enum class Mode { Close, KeepOpen, Hang, Stuck, Decoy };
 
 struct Options {
     std::string recordFile;
@@ -46,6 +47,7 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     case WM_CLOSE:
         if (!options) break;
         Record(*options, message, wParam, lParam);
+        if (options->mode == Mode::Stuck) Sleep(kHangMs);
         if (options->mode != Mode::KeepOpen) DestroyWindow(window);
         return 0;
     case WM_DESTROY:
@@ -63,6 +65,7 @@ bool ParseOptions(int argc, char** argv, Options& options) {
     if (argc == 3) {
         if (std::strcmp(argv[2], "--keep-open") == 0) options.mode = Mode::KeepOpen;
         else if (std::strcmp(argv[2], "--hang") == 0) options.mode = Mode::Hang;
+        else if (std::strcmp(argv[2], "--stuck") == 0) options.mode = Mode::Stuck;
         else if (std::strcmp(argv[2], "--decoy") == 0) options.mode = Mode::Decoy;
         else return false;
     }
@@ -74,7 +77,7 @@ bool ParseOptions(int argc, char** argv, Options& options) {
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     Options options;
     if (!ParseOptions(__argc, __argv, options)) {
-        MessageBoxA(nullptr, "usage: fakeamp RECORD_FILE [--keep-open|--hang|--decoy]", "fakeamp",
+        MessageBoxA(nullptr, "usage: fakeamp RECORD_FILE [--keep-open|--hang|--stuck|--decoy]", "fakeamp",
                     MB_OK);
         return 2;
     }

@@ -23,7 +23,11 @@ protected:
 };
 
 TEST_F(FilPicker, LooksAsItShouldAndOpensOnThePlayersPlaylists) {
+    const int before = files.listings;
     EXPECT_FALSE(Browse([&](Fil& fil) {
+        // One listing of the player's directory for each list, and the directory list's start on
+        // the current directory: the file list lists once, at start-up.
+        EXPECT_EQ(files.listings - before, 3);
         EXPECT_EQ(fil.Title(), fil_ids::kTitle);
         EXPECT_EQ(fil.ClientWidth(), 570);
         EXPECT_EQ(fil.ClientHeight(), 256);

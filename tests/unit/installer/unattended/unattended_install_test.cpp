@@ -46,7 +46,8 @@ struct Station {
 TEST(UnattendedInstall, InstallsOrChangesNothingAndSaysWhyInItsExitCodeAndLog) {
     const std::string list = " /PLAYLIST=\"D:\\Lists\\main.m3u\"", box = "note   Message box \"QLR Installer\": ";
     const struct {
-        char station;  // ' ' ready; 'm' a kit file missing, 'r' the player running, 'n' no player
+        char station;  // ' ' ready; 'm' a kit file missing, 'r' the player running, 's' running and
+                       // staying open when asked to close, 'n' no player
         std::string arguments;
         int exitCode;
         std::size_t boxes, failed;  // boxes shown; steps of the install logged as failed
@@ -59,6 +60,8 @@ TEST(UnattendedInstall, InstallsOrChangesNothingAndSaysWhyInItsExitCodeAndLog) {
         {'r', "/VERYSILENT" + list, 4, 0, 0, box + "Winamp Was Found Running", "Winamp runs, no /CLOSEPLAYER: nothing installed"},
         {'r', "/VERYSILENT /CLOSEPLAYER" + list, 0, 0, 0, "note   Installing from D:\\KIT beside Winamp in C:\\Winamp",
          "Quillora Installed ! [All Done]"},
+        {'s', "/VERYSILENT /CLOSEPLAYER" + list, 4, 0, 0, box + "Winamp Was Found Running",
+         "Winamp did not close: nothing installed"},
         {'n', "/VERYSILENT" + list, 3, 0, 0, "", "Winamp not found: nothing installed"},
         // Refused, or help: a box only at the window, where someone is there to close it.
         {' ', "/VERYSILENT /QUIET" + list, 2, 0, 0, box + "/QUIET: no such switch", "Command line refused, nothing changed"},
@@ -77,7 +80,8 @@ TEST(UnattendedInstall, InstallsOrChangesNothingAndSaysWhyInItsExitCodeAndLog) {
         SCOPED_TRACE(c.arguments);
         Station station;
         if (c.station == 'm') station.fakes.files.RemoveTree("D:\\KIT\\in_line.dl_");
-        if (c.station == 'r') station.fakes.windows.windows["Winamp v1.x"] = 0x1234;
+        if (c.station == 'r' || c.station == 's') station.fakes.windows.windows["Winamp v1.x"] = 0x1234;
+        if (c.station == 's') station.fakes.windows.staysOpen.insert(0x1234);
         if (c.station == 'n') station.fakes.registry = FakeRegistry();
         EXPECT_EQ(station.Run("installer.exe " + c.arguments), c.exitCode);
         EXPECT_EQ(station.fakes.windows.boxes.size(), c.boxes);
@@ -87,7 +91,14 @@ TEST(UnattendedInstall, InstallsOrChangesNothingAndSaysWhyInItsExitCodeAndLog) {
         EXPECT_GT(station.Logged(c.logged), 0u);
         EXPECT_EQ(station.output.Lines().back(), "end    " + std::string(c.end) + " (exit code " + char('0' + c.exitCode) + ")");
         const Strings& screen = station.fakes.windows.log;
-        EXPECT_EQ(std::count(screen.begin(), screen.end(), "close:4660"), c.station == 'r' && c.exitCode == 0);
+        const bool closing = c.arguments.find("/CLOSEPLAYER") != std::string::npos;
+        EXPECT_EQ(std::count(screen.begin(), screen.end(), "close:4660"), closing);
+        // Nothing written by a run that does not install.
+        EXPECT_EQ(station.fakes.files.log.empty(), std::string(c.end).rfind("Quillora Installed", 0) != 0);
+        // A player that stays open is given two seconds to take its window down.
+        if (c.station == 's') {
+            EXPECT_NEAR(station.fakes.clock.now, 2000, 100);
+        }
     }
 }
 
