@@ -86,8 +86,12 @@ run_in_pc() {
     install_host_packages || { say "FAILED: could not install the emulator"; return 1; }
     image=$(image_dir) || return 1
     job=$(mktemp -d /tmp/qlr-vm32-job.XXXXXX) || return 1
-    echo "$dir" >"$job/shared"
+    # The working folder is mounted with the cache 9p keeps for mapped files: without it, Wine's
+    # mapping of a large program file from it reads wrong bytes and the program crashes.
     {
+        printf 'mkdir -p %q && mount -t 9p -o %s shared %q || exit 125\n' "$dir" \
+            trans=virtio,version=9p2000.L,msize=262144,cache=mmap "$dir"
+        printf 'cd %q || exit 125\n' "$dir"
         echo "export QLR_WINE_TIME_SCALE=$QLR_VM_TIME_SCALE"
         printf 'exec'; printf ' %q' "$@"; echo
     } >"$job/job.sh"
