@@ -86,11 +86,13 @@ run_in_pc() {
     install_host_packages || { say "FAILED: could not install the emulator"; return 1; }
     image=$(image_dir) || return 1
     job=$(mktemp -d /tmp/qlr-vm32-job.XXXXXX) || return 1
-    # The working folder is mounted with the cache 9p keeps for mapped files: without it, Wine's
-    # mapping of a large program file from it reads wrong bytes and the program crashes.
+    # The working folder is mounted with 9p's page cache (cache=loose): with cache=none or
+    # cache=mmap, Wine's mapping of a large program file from it reads wrong bytes and the program
+    # crashes (a 5 MB test program did, a small one did not). The host leaves the folder alone
+    # while the PC runs, and everything the PC writes is flushed when it powers off.
     {
         printf 'mkdir -p %q && mount -t 9p -o %s shared %q || exit 125\n' "$dir" \
-            trans=virtio,version=9p2000.L,msize=262144,cache=mmap "$dir"
+            trans=virtio,version=9p2000.L,msize=262144,cache=loose "$dir"
         printf 'cd %q || exit 125\n' "$dir"
         echo "export QLR_WINE_TIME_SCALE=$QLR_VM_TIME_SCALE"
         printf 'exec'; printf ' %q' "$@"; echo
