@@ -47,6 +47,7 @@ FormWindow::FormWindow(forms::Form& form, HINSTANCE instance, ArtworkPainter pai
     : form_(form),
       realise_(realise),
       owner_(owner),
+      // instance, frame, background, painter, fonts, takesInput
       context_{instance, nullptr, nullptr, std::move(painter), nullptr, takesInput} {}
 
 FormWindow::~FormWindow() = default;
