@@ -13,7 +13,7 @@ bool FailedSteps::Check(Status status, const std::string& action) {
     return false;
 }
 
-void FailedSteps::Skip(const std::string& action, const std::string& reason) {
+void FailedSteps::Skip(const std::string& action, std::string_view reason) {
     if (log_) log_->Skipped(action, reason);
     lines_.push_back(Join({action, " ("sv, reason, ")"sv}));
 }

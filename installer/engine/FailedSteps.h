@@ -4,6 +4,7 @@
 // step that was skipped, the reason). A run started with switches also logs every step, done or
 // not.
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "common/RunLog.h"
@@ -18,7 +19,7 @@ public:
     // Records the step when status is a failure; returns whether the step succeeded.
     bool Check(Status status, const std::string& action);
     // Records a step that was not tried, with the reason in place of an error code.
-    void Skip(const std::string& action, const std::string& reason);
+    void Skip(const std::string& action, std::string_view reason);
     std::size_t Count() const { return lines_.size(); }
     const std::vector<std::string>& Lines() const { return lines_; }
 

@@ -219,18 +219,23 @@ void Install::WriteSettingsWherePlayerReads() {
 void Install::CreateDesktopShortcut() {
     const std::string program = InstallBase() + "qlr111.exe";
     std::string linkPath = "Quillora on the desktop";
-    if (!platform_.files.IsFile(program)) {
-        failed_.Skip("Create shortcut " + linkPath, "the program was not installed");
-        return;
+    const bool installed = platform_.files.IsFile(program);
+    Status linked = Status::Ok();
+    if (installed) {
+        LinkRequest link;
+        link.name = "Quillora";
+        link.target = program;
+        link.hotKey = "CTRL+SHIFT+W";
+        link.icon = program + ",0";
+        link.workingDirectory = window_.wnpdir.Caption();
+        linked = CreateLink({platform_.shell, platform_.files}, link, &linkPath);
     }
-    LinkRequest link;
-    link.name = "Quillora";
-    link.target = program;
-    link.hotKey = "CTRL+SHIFT+W";
-    link.icon = program + ",0";
-    link.workingDirectory = window_.wnpdir.Caption();
-    const Status linked = CreateLink({platform_.shell, platform_.files}, link, &linkPath);
-    failed_.Check(linked, "Create shortcut " + linkPath);
+    // One step name for both ends (smaller): the shortcut's path once it is known.
+    const std::string step = "Create shortcut " + linkPath;
+    if (installed)
+        failed_.Check(linked, step);
+    else
+        failed_.Skip(step, "the program was not installed");
 }
 
 void Install::CopyFiles(const Copy* first, const Copy* last, const std::string& targetBase,

@@ -28,8 +28,10 @@ std::optional<std::uint8_t> VirtualKey(const std::string& name) {
     if (name.size() == 1 && (std::isupper(static_cast<unsigned char>(name[0])) ||
                              std::isdigit(static_cast<unsigned char>(name[0]))))
         return static_cast<std::uint8_t>(name[0]);  // 'A'..'Z' and '0'..'9' are their own codes
+    // Read as an int, the one number type the installer converts from text elsewhere: a second
+    // type would bring its own conversion code (about 700 bytes). A sign is out of range below.
     if (name.size() >= 2 && name.size() <= 3 && name[0] == 'F')
-        if (std::optional<unsigned> n = DecimalNumber<unsigned>(std::string_view(name).substr(1))) {
+        if (std::optional<int> n = DecimalNumber<int>(std::string_view(name).substr(1))) {
             if (*n >= 1 && *n <= 24) return static_cast<std::uint8_t>(kVkF1 + *n - 1);
             return std::nullopt;
         }

@@ -44,11 +44,11 @@ HICON LoadIconSized(HINSTANCE instance, const std::string& name, int sizeMetric)
 
 FormWindow::FormWindow(forms::Form& form, HINSTANCE instance, ArtworkPainter painter,
                        ControlRealiser realise, HWND owner, bool takesInput)
-    : form_(form), realise_(realise), owner_(owner) {
-    context_.instance = instance;
-    context_.painter = std::move(painter);
-    context_.takesInput = takesInput;
-}
+    : form_(form),
+      realise_(realise),
+      owner_(owner),
+      // instance, frame, background, painter, fonts, takesInput
+      context_{instance, nullptr, nullptr, std::move(painter), nullptr, takesInput} {}
 
 FormWindow::~FormWindow() = default;
 

@@ -30,9 +30,11 @@ Status Open(std::uint32_t root, const std::string& subKey, REGSAM access, Unique
 // A buffer the API may fill with `capacity` units; never empty, so its address is always valid.
 std::vector<char> Buffer(std::uint32_t capacity) { return std::vector<char>(capacity ? capacity : 1); }
 
-// The operations, one body each, for both classes.
-RegistryValue QueryValue(std::uint32_t root, const std::string& subKey, const std::string& valueName,
-                         std::uint32_t capacity, RegistryView view) {
+}  // namespace
+
+RegistryValue Win32StepRegistry::Query(std::uint32_t root, const std::string& subKey,
+                                       const std::string& valueName, std::uint32_t capacity,
+                                       RegistryView view) const {
     RegistryValue value;
     UniqueKey key;
     value.status = Passable(subKey, valueName);
@@ -52,8 +54,9 @@ RegistryValue QueryValue(std::uint32_t root, const std::string& subKey, const st
     return value;
 }
 
-Status StoreValue(std::uint32_t root, const std::string& subKey, const std::string& valueName,
-                  std::uint32_t type, const std::string& data) {
+Status Win32StepRegistry::SetValue(std::uint32_t root, const std::string& subKey,
+                                   const std::string& valueName, std::uint32_t type,
+                                   const std::string& data) {
     Status status = Passable(subKey, valueName);
     if (!status.ok()) return status;
     UniqueKey key;
@@ -68,14 +71,15 @@ Status StoreValue(std::uint32_t root, const std::string& subKey, const std::stri
     return stored.ok() ? flushed : stored;
 }
 
-Status RemoveKey(std::uint32_t root, const std::string& subKey) {
+Status Win32StepRegistry::DeleteKey(std::uint32_t root, const std::string& subKey) {
     Status status = Passable(subKey);
     if (!status.ok()) return status;
     // The predefined root is itself a usable handle: no handle of its own is opened for it.
     return FromErrorCode(RegDeleteKeyA(RootKey(root), subKey.c_str()));
 }
 
-Status RemoveValue(std::uint32_t root, const std::string& subKey, const std::string& valueName) {
+Status Win32StepRegistry::DeleteValue(std::uint32_t root, const std::string& subKey,
+                                      const std::string& valueName) {
     UniqueKey key;
     Status status = Passable(subKey, valueName);
     if (status.ok()) status = Open(root, subKey, KEY_SET_VALUE, key);
@@ -83,48 +87,25 @@ Status RemoveValue(std::uint32_t root, const std::string& subKey, const std::str
     return FromErrorCode(RegDeleteValueA(key.get(), valueName.c_str()));
 }
 
-}  // namespace
-
-RegistryValue Win32StepRegistry::Query(std::uint32_t root, const std::string& subKey,
-                                       const std::string& valueName, std::uint32_t capacity,
-                                       RegistryView view) const {
-    return QueryValue(root, subKey, valueName, capacity, view);
-}
-
-Status Win32StepRegistry::SetValue(std::uint32_t root, const std::string& subKey,
-                                   const std::string& valueName, std::uint32_t type,
-                                   const std::string& data) {
-    return StoreValue(root, subKey, valueName, type, data);
-}
-
-Status Win32StepRegistry::DeleteKey(std::uint32_t root, const std::string& subKey) {
-    return RemoveKey(root, subKey);
-}
-
-Status Win32StepRegistry::DeleteValue(std::uint32_t root, const std::string& subKey,
-                                      const std::string& valueName) {
-    return RemoveValue(root, subKey, valueName);
-}
-
 RegistryValue Win32Registry::Query(std::uint32_t root, const std::string& subKey,
                                    const std::string& valueName, std::uint32_t capacity,
                                    RegistryView view) const {
-    return QueryValue(root, subKey, valueName, capacity, view);
+    return steps_.Query(root, subKey, valueName, capacity, view);
 }
 
 Status Win32Registry::SetValue(std::uint32_t root, const std::string& subKey,
                                const std::string& valueName, std::uint32_t type,
                                const std::string& data) {
-    return StoreValue(root, subKey, valueName, type, data);
+    return steps_.SetValue(root, subKey, valueName, type, data);
 }
 
 Status Win32Registry::DeleteKey(std::uint32_t root, const std::string& subKey) {
-    return RemoveKey(root, subKey);
+    return steps_.DeleteKey(root, subKey);
 }
 
 Status Win32Registry::DeleteValue(std::uint32_t root, const std::string& subKey,
                                   const std::string& valueName) {
-    return RemoveValue(root, subKey, valueName);
+    return steps_.DeleteValue(root, subKey, valueName);
 }
 
 Status Win32Registry::EnumerateSubkey(std::uint32_t root, const std::string& subKey,

@@ -34,6 +34,9 @@ public:
     Status DeleteKey(std::uint32_t root, const std::string& subKey) override;
     Status DeleteValue(std::uint32_t root, const std::string& subKey,
                        const std::string& valueName) override;
+
+private:
+    Win32StepRegistry steps_;  // the reading and the changes a step makes, passed on to it
 };
 
 }  // namespace qlr::win32
