@@ -46,7 +46,9 @@ started=$SECONDS
 if [ "$build" = 1 ]; then
     wine_env_install_packages || exit 1
     log "$preset build in $build_dir"
-    timeout -k 5 300 cmake --preset "$preset" -B "$build_dir" -DQLR_BUILD_TESTS=ON >/dev/null || exit 1
+    timeout -k 5 300 cmake --preset "$preset" -B "$build_dir" -DQLR_BUILD_TESTS=ON \
+        -DQLR_WINE_TEST_TIMEOUT="$(wine_env_limit 90)" \
+        -DQLR_WINE_DISCOVERY_TIMEOUT="$(wine_env_limit 60)" >/dev/null || exit 1
     timeout -k 5 480 cmake --build "$build_dir" -j "$(nproc)" || exit 1
 fi
 [ "$run" = 1 ] || exit 0
@@ -78,7 +80,7 @@ fi
 
 log "end-to-end tests"
 results="$run_dir/results.xml"
-timeout -k 5 "$(wine_env_limit 420)" ctest --test-dir "$build_dir" -L wine --output-on-failure --timeout 90 \
+timeout -k 5 "$(wine_env_limit 420)" ctest --test-dir "$build_dir" -L wine --output-on-failure --timeout "$(wine_env_limit 90)" \
     --output-junit "$results" "$@"
 ctest_status=$?
 

@@ -18,15 +18,16 @@
 # run boots a throw-away copy of it. Exits 1 with a message when the image cannot be made, the PC
 # does not start, or it ends without reporting the command's status: never a silent pass.
 #
-# Environment: QLR_VM_ACCEL (tcg, software emulation, the default; or kvm where it works), QLR_VM_TIMEOUT (longest run in seconds, default 3600), QLR_VM_TIME_SCALE (the factor on
-# the Wine scripts' own time limits in the PC, default 5: everything there is slower).
+# Environment: QLR_VM_ACCEL (tcg, software emulation, the default; or kvm where it works),
+# QLR_VM_TIMEOUT (longest run in seconds, default 3600), QLR_VM_TIME_SCALE (the factor on the Wine
+# scripts' and the end-to-end tests' own time limits in the PC, default 5: everything is slower).
 set -uo pipefail
 cd "$(dirname "$0")/.."
 scripts=$PWD/scripts
 : "${QLR_VM_CACHE:=/var/cache/qlr-vm32}" "${QLR_VM_TIMEOUT:=3600}" "${QLR_VM_TIME_SCALE:=5}"
 
 say() { echo "vm32: $*" >&2; }
-usage() { sed -n '7,13p' "$0" | sed 's/^# \{0,1\}//' >&2; exit 2; }
+usage() { sed -n '6,13p' "$0" | sed 's/^# \{0,1\}//' >&2; exit 2; }
 
 install_host_packages() {
     local missing=() p
@@ -127,7 +128,8 @@ test)
     shift
     [ "${1:-}" = -- ] && shift
     # Built here (the PC has no compilers), run there: same tree, same path.
-    bash scripts/test-wine.sh -p win32 -c || exit 1
+    # With the tests' own time limits scaled for the PC.
+    QLR_WINE_TIME_SCALE=$QLR_VM_TIME_SCALE bash scripts/test-wine.sh -p win32 -c || exit 1
     run_in_pc . bash scripts/test-wine.sh -p win32 -n -- "$@"
     ;;
 run)
