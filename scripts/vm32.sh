@@ -107,11 +107,13 @@ run_in_pc() {
         -virtfs "local,path=$job,mount_tag=job,security_model=none,id=job" \
         -virtfs "local,path=$dir,mount_tag=shared,security_model=none,id=shared,multidevs=remap" &
     qemu=$!
-    # The command's output, as it comes.
-    tail -n +1 -F --pid=$qemu "$job/output" 2>/dev/null
+    # The command's output, as it comes. Waited for in the background: a signal to this script
+    # then ends the emulator at once (finish) instead of waiting for the PC.
+    tail -n +1 -F --pid=$qemu "$job/output" 2>/dev/null &
     wait $qemu
     status=$?
     qemu=
+    wait
     if [ ! -s "$job/status" ]; then
         say "FAILED: the emulated PC ended (emulator status $status) without reporting the" \
             "command's status after $((SECONDS - started)) s; its console said:"
