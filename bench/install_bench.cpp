@@ -16,11 +16,11 @@
 
 #include "installer/engine/InstallSequence.h"
 #include "installer/ui/Installer.h"
-#include "platform/win32/Win32Clock.h"
-#include "platform/win32/Win32IniFilez.h"
-#include "platform/win32/Win32FileSystem.h"
-#include "platform/win32/Win32Registry.h"
-#include "platform/win32/Win32Shell.h"
+#include "win32/Win32Clock.h"
+#include "win32/Win32IniFilez.h"
+#include "win32/Win32FileSystem.h"
+#include "win32/Win32Registry.h"
+#include "win32/Win32Shell.h"
 
 namespace {
 

@@ -2,17 +2,17 @@
 # checked with (included by windows-program-flags.cmake, for GCC).
 #
 # Each rests on internals of the statically linked runtime, not on a documented interface: which
-# library objects define which functions (platform/win32/LeanLibraryErrors.cpp,
-# platform/win32/QuietTerminate.cpp), a configuration macro of libstdc++
-# (platform/win32/ImplicitStringTemplates.h), and the pthread functions and types the exception
-# support calls under the posix thread model (platform/win32/RuntimeThreadPrimitives.cpp).
+# library objects define which functions (win32/LeanLibraryErrors.cpp,
+# win32/QuietTerminate.cpp), a configuration macro of libstdc++
+# (win32/ImplicitStringTemplates.h), and the pthread functions and types the exception
+# support calls under the posix thread model (win32/RuntimeThreadPrimitives.cpp).
 # Another runtime may keep them in other objects, call other functions or change the types, and
 # the programs could then fail to link, grow back, or worse. So a build with another runtime stops
 # here until someone has checked the replacements against it. What identifies the runtime is
 # libstdc++'s release date (Debian's mingw-w64 GCC reports its version as 12.0.0 whatever the
 # release), the mingw-w64 version (winpthreads' types) and the thread model.
 option(QLR_LEAN_RUNTIME
-  "Link the Windows programs with the small runtime replacements (platform/win32), checked with one compiler"
+  "Link the Windows programs with the small runtime replacements (win32), checked with one compiler"
   ON)
 set(QLR_LEAN_RUNTIME_CHECKED_WITH "libstdc++ 20220819, mingw-w64 10.0.0, thread model posix")
 if(NOT QLR_LEAN_RUNTIME)
@@ -45,4 +45,4 @@ endif()
 
 # std::string's members instantiated in the sources that use them (the header says why).
 add_compile_options(
-  $<$<COMPILE_LANGUAGE:CXX>:-include${PROJECT_SOURCE_DIR}/platform/win32/ImplicitStringTemplates.h>)
+  $<$<COMPILE_LANGUAGE:CXX>:-include${PROJECT_SOURCE_DIR}/win32/ImplicitStringTemplates.h>)

@@ -1,7 +1,7 @@
 #pragma once
 // The numbers of the Windows API that portable code works with, each named after the Windows name
 // it mirrors (ERROR_FILE_NOT_FOUND is kErrorFileNotFound). Portable code never includes
-// windows.h, so the values are written out here, once; platform/win32/WindowsValuesCheck.cpp
+// windows.h, so the values are written out here, once; win32/WindowsValuesCheck.cpp
 // compares every one with windows.h in both Windows builds. A new one goes here and there.
 #include <cstdint>
 

@@ -16,9 +16,9 @@
 
 #include "driver/Driver.h"
 #include "driver/Fixtures.h"
-#include "platform/win32/Win32FileSystem.h"
-#include "platform/win32/Win32Registry.h"
-#include "platform/win32/Win32WindowSystem.h"
+#include "win32/Win32FileSystem.h"
+#include "win32/Win32Registry.h"
+#include "win32/Win32WindowSystem.h"
 #include "remover/Form1.h"
 #include "remover/RemovalSequence.h"
 #include "remover/RemoverIds.h"

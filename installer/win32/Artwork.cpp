@@ -1,7 +1,7 @@
 #include "installer/win32/Artwork.h"
 
-#include "platform/win32/GdiScope.h"
-#include "platform/win32/Handle.h"
+#include "win32/GdiScope.h"
+#include "win32/Handle.h"
 
 namespace qlr::win32 {
 

@@ -1,12 +1,12 @@
 #pragma once
 // The installer's platform services over the Win32 API, owned together.
 #include "installer/ui/Installer.h"
-#include "platform/win32/Win32Clock.h"
-#include "platform/win32/Win32IniFilez.h"
-#include "platform/win32/Win32FileSystem.h"
-#include "platform/win32/Win32Registry.h"
-#include "platform/win32/Win32WindowSystem.h"
-#include "platform/win32/Win32Shell.h"
+#include "win32/Win32Clock.h"
+#include "win32/Win32IniFilez.h"
+#include "win32/Win32FileSystem.h"
+#include "win32/Win32Registry.h"
+#include "win32/Win32WindowSystem.h"
+#include "win32/Win32Shell.h"
 
 namespace qlr::win32 {
 

@@ -6,8 +6,8 @@
 #include "installer/unattended/UnattendedInstall.h"
 #include "installer/win32/Artwork.h"
 #include "installer/win32/Win32InstallerServices.h"
-#include "platform/win32/Program.h"
-#include "platform/win32/Win32RunLog.h"
+#include "win32/Program.h"
+#include "win32/Win32RunLog.h"
 
 namespace {
 

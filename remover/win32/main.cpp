@@ -4,10 +4,10 @@
 #include <windows.h>
 
 #include "common/RecordedWindowSystem.h"
-#include "platform/win32/Program.h"
-#include "platform/win32/Win32FileSystem.h"
-#include "platform/win32/Win32Registry.h"
-#include "platform/win32/Win32RunLog.h"
+#include "win32/Program.h"
+#include "win32/Win32FileSystem.h"
+#include "win32/Win32Registry.h"
+#include "win32/Win32RunLog.h"
 #include "remover/Form1.h"
 #include "remover/UnattendedRemoval.h"
 

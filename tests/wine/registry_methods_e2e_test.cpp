@@ -13,7 +13,7 @@
 #include "driver/Driver.h"
 #include "driver/Fixtures.h"
 #include "installer/registry/RegistryMethods.h"
-#include "platform/win32/Win32Registry.h"
+#include "win32/Win32Registry.h"
 
 namespace driver = qlr::wine_driver;
 
